@@ -1,0 +1,66 @@
+#include "app/main_window.h"
+
+#include "app/close_request.h"
+#include "app/messages.h"
+#include "app/presentation_globals.h"
+#include "app/state_handlers.h"
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A close request takes the closing path in every state, before any handler sees it.
+    if (message == WM_CLOSE) {
+        return handleCloseRequest(window);
+    }
+    switch (presentationState) {
+    case StartState:
+        return startStateMessage(window, message, wParam, lParam);
+    case CalibrationState:
+        return calibrationStateMessage(window, message, wParam, lParam);
+    case LocationState:
+        return locationStateMessage(window, message, wParam, lParam);
+    case IntroductionState:
+        return introductionStateMessage(window, message, wParam, lParam);
+    case ContentsState:
+        return contentsStateMessage(window, message, wParam, lParam);
+    case PresentingState:
+        return presentingStateMessage(window, message, wParam, lParam);
+    case QueryState:
+        return queryStateMessage(window, message, wParam, lParam);
+    case ClosingState:
+        return closingStateMessage(window, message, wParam, lParam);
+    default:
+        return badStateMessage(window, message, wParam, lParam);
+    }
+}
+
+ATOM registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.cbClsExtra = 0;
+    windowClass.cbWndExtra = 0;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = nullptr;
+    windowClass.hbrBackground = nullptr;
+    windowClass.lpszMenuName = nullptr;
+    windowClass.lpszClassName = kMainWindowClass;
+    return RegisterClassA(&windowClass);
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    return CreateWindowExA(0, kMainWindowClass, kMainWindowClass,
+                           WS_POPUP | WS_VISIBLE | WS_MAXIMIZE, 0, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                           nullptr, nullptr, instance, nullptr);
+}
+
+int runCorpusView(HINSTANCE instance) {
+    programInstance = instance;
+    registerMainWindowClass(instance);
+    createMainWindow(instance);
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,61 @@
+// Every private message, WM_PROCEED code, presentation state and timer id of the program.
+#pragma once
+
+// The private message with which the main window and the dialogs move themselves on.
+constexpr unsigned WM_PROCEED = 0x4721;
+
+// WM_PROCEED codes of the main window in PresentingState.
+enum ProceedCode : int {
+    ProceedBegin = 1,       // begin the index slide; in every other state: "go on"
+    ProceedNextSlide = 2,   // read and start the next slide
+    ProceedNextElement = 3, // execute the next element of the slide
+};
+
+// Values of presentationState.
+enum PresentationStateValue : int {
+    StartState = 10,
+    CalibrationState = 99,
+    LocationState = 100,
+    IntroductionState = 101,
+    ContentsState = 102,
+    PresentingState = 1000,
+    QueryState = 5000,
+    ClosingState = 10000,
+};
+
+// Window timers (no callback; handled as WM_TIMER).
+enum TimerId : unsigned {
+    DelayTimer = 1,         // main window: a slide's "Delay"
+    ColourTestTimer = 1,    // main window: the calibration's 10-second colour test
+    IntroPromptTimer = 1,   // intro dialog: the 30-second prompt
+    QuizAnswerTimer = 10,   // quiz: the answer shown for 2 seconds
+    QuizTryLaterTimer = 11, // quiz: "Try Later." shown for 2 seconds
+};
+
+// Results of the handler states' procedures (calibration, content location).
+enum HandlerResult : int {
+    HandlerEndProgram = 0,
+    HandlerDone = 1,
+    HandlerNotHandled = 2,
+};
+
+// Results of QuizProc.
+enum QuizResult : int {
+    QuizRepost = 0,
+    QuizNotHandled = 10,
+    QuizOver = 100,
+};
+
+// Results of the table of contents dialog.
+enum ContentsResult : int {
+    ContentsBegin = 0,
+    ContentsQuit = 1,
+    ContentsIndexEntry = 2,
+};
+
+// The slide chooser returns 0 for the table of contents, 100 + n for slide n.
+constexpr int ChooserToContents = 0;
+constexpr int ChooserSlideBase = 100;
+
+// The program's version, compared with the registry and shown by the intro dialog.
+constexpr const char* programVersion = "5.0";

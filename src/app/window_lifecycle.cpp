@@ -1,0 +1,54 @@
+#include "app/window_lifecycle.h"
+
+#include "app/last_mode.h"
+#include "app/messages.h"
+#include "app/presentation_globals.h"
+#include "app/program_resources.h"
+#include "app/state_handlers.h"
+#include "app/stereo_pointer.h"
+#include "content/content_globals.h"
+#include "display/display_checks.h"
+#include "display/display_globals.h"
+#include "display/stereo_switch.h"
+#include "imaging/bitmap_primitives.h"
+#include "platform/platform.h"
+
+LRESULT createMainWindowContents(HWND window) {
+    if (CheckDisplayEnvironment(courseRoot) == 0) {
+        beginClosing(window);
+        return 0;
+    }
+    ClearScreen(screenDC);
+    screenGeometry = kStereoScreen;
+    StereoSwitch(StereoLoadSettings);
+    StereoSwitch(StereoOff);
+    createPointerBuffers();
+    SetCapture(window);
+    platform().setScreenSaverActive(FALSE);
+    createFontTable();
+    measureSlideFonts();
+    createPenTable();
+    loadPointerIcon(programInstance);
+    SetRect(&pointerClip, 0, 1, 1023, 350);
+    modeFlags.indexMode = 0;
+    postProceed(window, ProceedBegin);
+    presentationState = CalibrationState;
+    return 0;
+}
+
+void shutdownProgram() {
+    deletePointerBuffers();
+    if (screenDC != nullptr) {
+        DeleteDC(screenDC);
+        screenDC = nullptr;
+    }
+    deleteFontTable();
+    deletePenTable();
+    releasePointerIcon();
+    releaseSlideImage();
+    platform().setScreenSaverActive(TRUE);
+    writeLastMode();
+    platform().changeDisplaySettings(nullptr, 0);
+    ReleaseCapture();
+    PostQuitMessage(0);
+}

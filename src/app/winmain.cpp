@@ -1,0 +1,6 @@
+// The program's entry point.
+#include "app/main_window.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    return runCorpusView(instance);
+}

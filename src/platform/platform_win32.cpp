@@ -1,0 +1,61 @@
+// The production platform: every seam call forwards to its Win32 function.
+#include "platform/platform.h"
+
+namespace {
+
+class Win32Platform final : public Platform {
+  public:
+    int messageBox(const char* text, const char* caption, unsigned type) override {
+        return MessageBoxA(nullptr, text, caption, type);
+    }
+    INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
+                      LPARAM parameter) override {
+        return DialogBoxParamA(instance, templateName, owner, procedure, parameter);
+    }
+    void beep(unsigned type) override { MessageBeep(type); }
+    std::uint32_t milliseconds() override { return timeGetTime(); }
+    UtcDate utcDate() override {
+        SYSTEMTIME now;
+        GetSystemTime(&now);
+        return {now.wDay, now.wMonth, now.wYear};
+    }
+    DWORD logicalDriveStrings(DWORD bufferLength, char* buffer) override {
+        return GetLogicalDriveStringsA(bufferLength, buffer);
+    }
+    bool freeDiskSpace(const char* root, std::uint64_t& freeBytes) override {
+        ULARGE_INTEGER available, total, totalFree;
+        if (!GetDiskFreeSpaceExA(root, &available, &total, &totalFree)) {
+            return false;
+        }
+        freeBytes = totalFree.QuadPart;
+        return true;
+    }
+    BOOL enumDisplaySettings(DWORD modeNumber, DEVMODEA* mode) override {
+        return EnumDisplaySettingsA(nullptr, modeNumber, mode);
+    }
+    LONG changeDisplaySettings(DEVMODEA* mode, DWORD flags) override {
+        return ChangeDisplaySettingsA(mode, flags);
+    }
+    LONG dialogBaseUnits() override { return GetDialogBaseUnits(); }
+    BOOL exitWindows(UINT flags, DWORD reason) override { return ExitWindowsEx(flags, reason); }
+    BOOL setScreenSaverActive(BOOL active) override {
+        return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
+    }
+    MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
+                        DWORD_PTR parameters) override {
+        return mciSendCommandA(device, message, flags, parameters);
+    }
+};
+
+Win32Platform win32Platform;
+Platform* current = &win32Platform;
+
+} // namespace
+
+Platform& platform() {
+    return *current;
+}
+
+void installPlatform(Platform* replacement) {
+    current = replacement != nullptr ? replacement : &win32Platform;
+}

@@ -1,0 +1,77 @@
+# Shared steps of the end-to-end tests: a course to run on, the program under Wine, waits,
+# screenshots, pixel probes and registry reads. Expects DISPLAY and WINEPREFIX from the
+# test command's environment.
+failures=0
+
+# A temporary directory holding a course the program finds in its current directory.
+# With CORPUS_DEMO_COURSE set (a HardDisk directory of the demo course) it is copied.
+make_course_dir() {
+  local dir
+  dir=$(mktemp -d)
+  if [ -n "${CORPUS_DEMO_COURSE:-}" ] && [ -d "$CORPUS_DEMO_COURSE/Corpus" ]; then
+    cp -r "$CORPUS_DEMO_COURSE/Corpus" "$dir/"
+  else
+    mkdir -p "$dir/Corpus/program"
+  fi
+  echo "$dir"
+}
+
+clear_program_registry() {
+  wine reg delete 'HKLM\Software\ORBANA' /f </dev/null >/dev/null 2>&1 || true
+}
+
+# Runs the program with `dir` as its current directory (in the foreground; add &).
+run_program_in() {
+  local dir=$1 exe=$2
+  (cd "$dir" && exec wine "$exe" </dev/null >/dev/null 2>&1)
+}
+
+# Waits for a background program to end; sets program_status (124 on time-out).
+wait_for_exit() {
+  local pid=$1 seconds=$2 waited=0
+  while kill -0 "$pid" 2>/dev/null; do
+    if [ $waited -ge $((seconds * 10)) ]; then
+      echo "FAIL: the program did not end within ${seconds} s"
+      failures=$((failures + 1))
+      kill "$pid" 2>/dev/null || true
+      program_status=124
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  program_status=0
+  wait "$pid" || program_status=$?
+}
+
+screenshot() {
+  mkdir -p "$(dirname "$1")"
+  xwd -root -silent | convert xwd:- "$1"
+}
+
+# The colour of one screen pixel as "r,g,b".
+pixel_at() {
+  xwd -root -silent | convert xwd:- -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+registry_value() {
+  wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' |
+    awk -v name="$2" 'index($0, name) { sub(/.*REG_SZ[ \t]*/, ""); print; exit }'
+}
+
+expect_equal() {
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1: expected '$2', got '$3'"
+    failures=$((failures + 1))
+  else
+    echo "ok: $1 = '$3'"
+  fi
+}
+
+finish() {
+  if [ $failures -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+  fi
+  echo "all checks passed"
+}

@@ -1,0 +1,112 @@
+#include "support/fake_platform.h"
+
+#include <cstring>
+
+DEVMODEA displayMode(DWORD width, DWORD height, DWORD bits, DWORD frequency) {
+    DEVMODEA mode = {};
+    mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = width;
+    mode.dmPelsHeight = height;
+    mode.dmBitsPerPel = bits;
+    mode.dmDisplayFrequency = frequency;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT | DM_BITSPERPEL | DM_DISPLAYFREQUENCY;
+    return mode;
+}
+
+FakePlatform::FakePlatform()
+    : driveStrings(std::string("C:\\", 3) + '\0'), displayModes{displayMode(1024, 768, 32, 60)} {}
+
+int FakePlatform::messageBox(const char* text, const char* caption, unsigned type) {
+    messageBoxes.push_back({text, caption, type});
+    if (messageBoxAnswers.empty()) {
+        return IDOK;
+    }
+    const int answer = messageBoxAnswers.front();
+    messageBoxAnswers.pop_front();
+    return answer;
+}
+
+INT_PTR FakePlatform::dialogBox(HINSTANCE, const char* templateName, HWND owner, DLGPROC, LPARAM) {
+    dialogTemplates.push_back(templateName);
+    auto scripted = dialogs.find(templateName);
+    return scripted == dialogs.end() ? -1 : scripted->second(owner);
+}
+
+void FakePlatform::beep(unsigned type) {
+    beeps.push_back(type);
+}
+
+std::uint32_t FakePlatform::milliseconds() {
+    const std::uint32_t now = clock;
+    clock += clockStep;
+    return now;
+}
+
+UtcDate FakePlatform::utcDate() {
+    return date;
+}
+
+DWORD FakePlatform::logicalDriveStrings(DWORD bufferLength, char* buffer) {
+    const DWORD needed = static_cast<DWORD>(driveStrings.size()) + 1;
+    if (needed > bufferLength) {
+        return needed;
+    }
+    std::memcpy(buffer, driveStrings.data(), driveStrings.size());
+    buffer[driveStrings.size()] = '\0';
+    return needed - 1;
+}
+
+bool FakePlatform::freeDiskSpace(const char* root, std::uint64_t& freeBytes) {
+    auto found = freeSpace.find(root);
+    if (found == freeSpace.end()) {
+        return false;
+    }
+    freeBytes = found->second;
+    return true;
+}
+
+BOOL FakePlatform::enumDisplaySettings(DWORD modeNumber, DEVMODEA* mode) {
+    if (modeNumber >= displayModes.size()) {
+        return FALSE;
+    }
+    *mode = displayModes[modeNumber];
+    return TRUE;
+}
+
+LONG FakePlatform::changeDisplaySettings(DEVMODEA* mode, DWORD) {
+    changedModes.push_back(mode != nullptr ? *mode : DEVMODEA{});
+    if (mode == nullptr || changeResults.empty()) {
+        return DISP_CHANGE_SUCCESSFUL;
+    }
+    const LONG result = changeResults.front();
+    changeResults.pop_front();
+    return result;
+}
+
+LONG FakePlatform::dialogBaseUnits() {
+    return baseUnits;
+}
+
+BOOL FakePlatform::exitWindows(UINT flags, DWORD reason) {
+    exitRequests.emplace_back(flags, reason);
+    return TRUE;
+}
+
+BOOL FakePlatform::setScreenSaverActive(BOOL active) {
+    screenSaverSwitches.push_back(active);
+    return TRUE;
+}
+
+MCIERROR FakePlatform::mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
+                                  DWORD_PTR parameters) {
+    RecordedMci record = {device, message, flags, {}};
+    if (message == MCI_OPEN && parameters != 0) {
+        auto* open = reinterpret_cast<MCI_OPEN_PARMSA*>(parameters);
+        if (open->lpstrElementName != nullptr) {
+            record.element = open->lpstrElementName;
+        }
+        open->wDeviceID = static_cast<MCIDEVICEID>(mciCommands.size() + 1);
+    }
+    mciCommands.push_back(record);
+    return 0;
+}

@@ -1,0 +1,72 @@
+// A scripted platform for the Win32 tests: it records every seam call and answers from a
+// script, so that each branch of the program can be reached without a person or a
+// particular machine.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+struct RecordedMessageBox {
+    std::string text;
+    std::string caption;
+    unsigned type;
+};
+
+struct RecordedMci {
+    MCIDEVICEID device;
+    UINT message;
+    DWORD_PTR flags;
+    std::string element; // MCI_OPEN's element name
+};
+
+class FakePlatform : public Platform {
+  public:
+    FakePlatform();
+
+    // Script.
+    std::deque<int> messageBoxAnswers; // default IDOK
+    // Called for each modal dialog by template name; unscripted templates end with -1.
+    std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
+    std::uint32_t clock = 1000;
+    std::uint32_t clockStep = 0; // added after every reading
+    UtcDate date = {7, 12, 2026};
+    std::string driveStrings; // "C:\\\0D:\\\0" style, without the final NUL
+    std::map<std::string, std::uint64_t> freeSpace;
+    std::vector<DEVMODEA> displayModes;
+    std::deque<LONG> changeResults; // default DISP_CHANGE_SUCCESSFUL
+    LONG baseUnits = 0x00100008;
+
+    // Record.
+    std::vector<RecordedMessageBox> messageBoxes;
+    std::vector<std::string> dialogTemplates;
+    std::vector<unsigned> beeps;
+    std::vector<DEVMODEA> changedModes; // a zeroed record stands for "no mode"
+    std::vector<std::pair<UINT, DWORD>> exitRequests;
+    std::vector<BOOL> screenSaverSwitches;
+    std::vector<RecordedMci> mciCommands;
+
+    int messageBox(const char* text, const char* caption, unsigned type) override;
+    INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
+                      LPARAM parameter) override;
+    void beep(unsigned type) override;
+    std::uint32_t milliseconds() override;
+    UtcDate utcDate() override;
+    DWORD logicalDriveStrings(DWORD bufferLength, char* buffer) override;
+    bool freeDiskSpace(const char* root, std::uint64_t& freeBytes) override;
+    BOOL enumDisplaySettings(DWORD modeNumber, DEVMODEA* mode) override;
+    LONG changeDisplaySettings(DEVMODEA* mode, DWORD flags) override;
+    LONG dialogBaseUnits() override;
+    BOOL exitWindows(UINT flags, DWORD reason) override;
+    BOOL setScreenSaverActive(BOOL active) override;
+    MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
+                        DWORD_PTR parameters) override;
+};
+
+// A display mode record as EnumDisplaySettingsA fills it.
+DEVMODEA displayMode(DWORD width, DWORD height, DWORD bits, DWORD frequency);
