@@ -1,0 +1,18 @@
+// Picture files: reading PNG, JPEG, BMP and PPM (with the stb image library) and writing
+// PNG, BMP and PPM by the file name's extension.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/picture.h"
+
+std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path);
+bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
+
+// The picture in the file, or nothing with `error` set to the reason.
+std::optional<Picture> readPictureFile(const std::string& path, std::string& error);
+// Writes by the extension (.png, .bmp or .ppm, any case); false with `error` set.
+bool writePictureFile(const std::string& path, const Picture& picture, std::string& error);
