@@ -59,23 +59,25 @@ Picture scaledPicture(const Picture& source, int w, int h) {
     return result;
 }
 
-Picture fittedPicture(const Picture& source, int w, int h, double pixelAspect) {
-    // The source's proportions as seen: its width over its height. The target shows
-    // w / (h * pixelAspect).
-    const double sourceAspect = static_cast<double>(source.width) / source.height;
+FittedSize fittedSize(int sourceW, int sourceH, int w, int h, double pixelAspect) {
+    const double sourceAspect = static_cast<double>(sourceW) / sourceH;
     const double targetAspect = w / (h * pixelAspect);
-    int scaledW = w;
-    int scaledH = h;
+    FittedSize size{w, h};
     if (sourceAspect > targetAspect) {
-        scaledH = std::max(1, static_cast<int>(std::lround(w / sourceAspect / pixelAspect)));
+        size.height = static_cast<int>(std::lround(w / sourceAspect / pixelAspect));
     } else {
-        scaledW = std::max(1, static_cast<int>(std::lround(h * pixelAspect * sourceAspect)));
+        size.width = static_cast<int>(std::lround(h * pixelAspect * sourceAspect));
     }
-    scaledW = std::min(scaledW, w);
-    scaledH = std::min(scaledH, h);
+    size.width = std::clamp(size.width, 1, w);
+    size.height = std::clamp(size.height, 1, h);
+    return size;
+}
+
+Picture fittedPicture(const Picture& source, int w, int h, double pixelAspect) {
+    const FittedSize size = fittedSize(source.width, source.height, w, h, pixelAspect);
     Picture result(w, h);
-    pastePicture(result, scaledPicture(source, scaledW, scaledH), (w - scaledW) / 2,
-                 (h - scaledH) / 2);
+    pastePicture(result, scaledPicture(source, size.width, size.height), (w - size.width) / 2,
+                 (h - size.height) / 2);
     return result;
 }
 

@@ -31,6 +31,14 @@ struct Picture {
 // `source` scaled with a good filter to exactly `w` x `h` pixels.
 Picture scaledPicture(const Picture& source, int w, int h);
 
+struct FittedSize {
+    int width;
+    int height;
+};
+// The largest size inside `w` x `h` that shows a `sourceW` x `sourceH` picture with its
+// proportions, where a target pixel is `pixelAspect` times as tall as wide.
+FittedSize fittedSize(int sourceW, int sourceH, int w, int h, double pixelAspect);
+
 // `source` scaled to fit inside `w` x `h` with its proportions kept as a viewer sees them
 // when a pixel of the target is `pixelAspect` times as tall as wide; centred on black.
 Picture fittedPicture(const Picture& source, int w, int h, double pixelAspect);

@@ -8,7 +8,8 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
-#include "common/bmp_encoder.h"
+#include "common/pixel_conversion.h"
+#include "imaging/dib_pixels.h"
 
 namespace {
 
@@ -101,7 +102,7 @@ bool writePictureFile(const std::string& path, const Picture& picture, std::stri
             return false;
         }
     } else if (ext == ".bmp") {
-        bytes = encodeBmpFile(picture, 24);
+        bytes = encodeBmpFile(toPixelImage(picture), 24);
     } else if (ext == ".ppm") {
         bytes = encodePpm(picture);
     } else {

@@ -1,4 +1,4 @@
-#include "common/bmp_encoder.h"
+#include "common/bmp8_encoder.h"
 
 #include <array>
 #include <cstdlib>
@@ -80,44 +80,6 @@ int nearestIndex(const std::array<Rgb, 256>& palette, Rgb c) {
 }
 
 } // namespace
-
-std::vector<std::uint8_t> encodeDibPixels(const Picture& picture, int bits) {
-    const int stride = rowBytes(picture.width, bits);
-    std::vector<std::uint8_t> out;
-    out.reserve(static_cast<std::size_t>(stride) * picture.height);
-    for (int y = picture.height - 1; y >= 0; --y) {
-        const std::size_t rowStart = out.size();
-        for (int x = 0; x < picture.width; ++x) {
-            const Rgb c = picture.at(x, y);
-            if (bits == 16) {
-                put16(out, static_cast<unsigned>(((c.red >> 3) << 10) | ((c.green >> 3) << 5) |
-                                                 (c.blue >> 3)));
-            } else {
-                out.push_back(c.blue);
-                out.push_back(c.green);
-                out.push_back(c.red);
-                if (bits == 32) {
-                    out.push_back(0);
-                }
-            }
-        }
-        while (out.size() - rowStart < static_cast<std::size_t>(stride)) {
-            out.push_back(0);
-        }
-    }
-    return out;
-}
-
-std::vector<std::uint8_t> encodeBmpFile(const Picture& picture, int bits) {
-    const std::vector<std::uint8_t> pixels = encodeDibPixels(picture, bits);
-    std::vector<std::uint8_t> out;
-    const auto offset = static_cast<std::uint32_t>(14 + 40);
-    putFileHeader(out, offset + static_cast<std::uint32_t>(pixels.size()), offset);
-    putInfoHeader(out, picture.width, picture.height, bits,
-                  static_cast<std::uint32_t>(pixels.size()), 0);
-    out.insert(out.end(), pixels.begin(), pixels.end());
-    return out;
-}
 
 std::vector<std::uint8_t> encodeBmp8File(const Picture& picture, std::uint32_t declaredColours) {
     static const std::array<Rgb, 256> palette = fixedPalette();

@@ -1,0 +1,25 @@
+// Writes the demo course: each volume's content directory as its CD carries it, and the
+// hard-disk copy that the installation makes of both.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "demo_course/course_plan.h"
+
+struct CoursePlan {
+    std::vector<VolumePlan> volumes; // Volume I, then Volume II
+};
+
+CoursePlan demoCoursePlan();
+
+// Writes OUTDIR/VolumeI/Corpus, OUTDIR/VolumeII/Corpus and OUTDIR/HardDisk/Corpus; false
+// with `error` set when something cannot be made. Progress goes to standard output.
+bool writeDemoCourse(const CoursePlan& plan, const std::filesystem::path& outDir,
+                     std::string& error);
+
+// The hard-disk copy: Volume I, then Volume II over it, then Volume II's combined series
+// list, index and intro picture over config.dat, index.dat and program/intro.bmp.
+bool mergeVolumes(const std::filesystem::path& volumeOne, const std::filesystem::path& volumeTwo,
+                  const std::filesystem::path& target, std::string& error);
