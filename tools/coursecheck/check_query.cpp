@@ -1,0 +1,94 @@
+// A query file: five lines, "Locate" with the panel's corners and depth, three prompt lines
+// and the answer region, kept within the upper view and within reach of the mouse.
+#include <vector>
+
+#include "content/lenient_number.h"
+#include "content/line_walker.h"
+#include "content/script_line.h"
+#include "coursecheck/course_checks.h"
+
+namespace {
+
+constexpr int kQueryLines = 5;
+// The question confines the mouse to columns 0 to 1022 and rows 0 to 349.
+constexpr int kMouseRight = 1022;
+constexpr int kMouseBottom = 349;
+
+// The numbers of a line, read leniently and separated by spaces; how many had digits.
+int readNumbers(std::string_view text, std::vector<std::int32_t>& values, std::size_t count) {
+    int found = 0;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const LenientNumber n = readLenientNumber(text, at);
+        values.push_back(n.value);
+        if (n.hasDigits) {
+            ++found;
+            at = n.end;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+void checkQueryFile(const CheckContext& c, const fs::path& path) {
+    const auto bytes = readHostFile(path);
+    if (!bytes) {
+        c.problems.add(path, 0, "cannot be read");
+        return;
+    }
+    LineWalker walker(*bytes, kScriptLineRules);
+    std::vector<std::string> lines;
+    ContentLine line{};
+    while (lines.size() < kQueryLines && walker.next(line)) {
+        std::string text(line.text);
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        if (line.overlong) {
+            c.problems.add(path, line.number, "longer than 100 bytes with its line end");
+        }
+        if (text.empty()) {
+            c.problems.add(path, line.number, "an empty line: the question is read wrongly");
+        }
+        if (line.offset + line.text.size() >= bytes->size()) {
+            c.problems.add(path, line.number, "does not end with a line feed");
+        }
+        lines.push_back(text);
+    }
+    if (lines.size() < kQueryLines) {
+        c.problems.add(path, 0,
+                       "has " + std::to_string(lines.size()) +
+                           " lines: a question needs five (Locate, three prompts, the answer)");
+        return;
+    }
+    const KeywordSplit first = splitKeyword(lines[0]);
+    if (first.keyword != "Locate") {
+        c.problems.add(path, 1,
+                       "starts with \"" + std::string(first.keyword) +
+                           "\", not \"Locate\": the program shows \"Query File Error\"");
+        return;
+    }
+    std::vector<std::int32_t> panel;
+    std::vector<std::int32_t> target;
+    if (readNumbers(first.arguments, panel, 5) < 5) {
+        c.problems.add(path, 1, "needs five numbers: left, top, right, bottom and depth");
+    }
+    if (readNumbers(lines[4], target, 4) < 4) {
+        c.problems.add(path, 5, "needs four numbers: left, top, right and bottom");
+    }
+    const int left = panel[0], top = panel[1], right = panel[2], bottom = panel[3];
+    const int depth = panel[4];
+    if (left < 0 || top < 0 || right > 1023 || bottom > 363 || left > right || top > bottom) {
+        c.problems.add(path, 1, "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
+    } else if (left - depth < 0 || right - depth > 1023) {
+        c.problems.add(path, 1, "the panel's lower copy, shifted left by its depth, leaves the view");
+    }
+    const int tl = target[0], tt = target[1], tr = target[2], tb = target[3];
+    if (tr - tl < 2 || tb - tt < 2) {
+        c.problems.add(path, 5, "the answer region holds no point: its borders miss");
+    } else if (tl >= kMouseRight || tt >= kMouseBottom || tr <= 0 || tb <= 0) {
+        c.problems.add(path, 5,
+                       "the answer region lies outside the mouse's reach (0 to 1022, 0 to 349)");
+    }
+}
