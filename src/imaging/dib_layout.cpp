@@ -36,7 +36,8 @@ namespace {
 // The checks every picture passes: a sane size, one plane, and a pixel array that starts
 // at `pixelOffset` and ends inside the `dibSize` bytes of the picture.
 std::optional<DibLayout> layoutInside(std::size_t dibSize, const InfoHeader& header,
-                                      std::uint64_t pixelOffset, std::uint32_t colourCount) {
+                                      std::uint64_t pixelOffset, std::uint32_t colourCount,
+                                      bool runLength = false) {
     if (header.width < 1 || header.width > kMaxPictureSide) {
         return std::nullopt;
     }
@@ -48,7 +49,11 @@ std::optional<DibLayout> layoutInside(std::size_t dibSize, const InfoHeader& hea
     }
     const std::int32_t rows = header.height < 0 ? -header.height : header.height;
     const std::size_t stride = dibStride(header.width, header.bitCount);
-    const std::uint64_t pixelBytes = static_cast<std::uint64_t>(stride) * rows;
+    const std::uint64_t pixelBytes =
+        runLength ? header.sizeImage : static_cast<std::uint64_t>(stride) * rows;
+    if (runLength && pixelBytes == 0) {
+        return std::nullopt;
+    }
     if (pixelOffset > dibSize || pixelBytes > dibSize - pixelOffset) {
         return std::nullopt;
     }
@@ -101,10 +106,12 @@ std::optional<DibLayout> paletteLayout(std::span<const std::uint8_t> dib) {
     if (!header || !headerFits(dib.size(), *header)) {
         return std::nullopt;
     }
-    if (header->bitCount != 8 || header->compression != kCompressionRgb ||
+    const bool runLength = header->compression == kCompressionRle8;
+    if (header->bitCount != 8 || (header->compression != kCompressionRgb && !runLength) ||
         header->clrUsed > kMaxPaletteColours) {
         return std::nullopt;
     }
     const std::uint32_t colours = header->clrUsed == 0 ? kMaxPaletteColours : header->clrUsed;
-    return layoutInside(dib.size(), *header, std::uint64_t{header->size} + 4u * colours, colours);
+    return layoutInside(dib.size(), *header, std::uint64_t{header->size} + 4u * colours, colours,
+                        runLength);
 }

@@ -11,11 +11,14 @@
 
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCompressionRgb = 0;       // BI_RGB: uncompressed
+constexpr std::uint32_t kCompressionRle8 = 1;      // BI_RLE8: 8-bit run-length encoded
 constexpr std::uint32_t kCompressionBitfields = 3; // BI_BITFIELDS: uncompressed with masks
 // Masks inside the header itself start with the 52-byte header generation (V2 and later).
 constexpr std::uint32_t kHeaderSizeWithMasks = 52;
 // Wider or taller pictures are refused outright; nothing the program shows comes near.
 constexpr std::int32_t kMaxPictureSide = 16384;
+// No picture file the program reads is longer: longer ones are refused unread.
+constexpr std::uint64_t kMaxPictureFileBytes = 64u << 20;
 // The most colours an 8-bit picture's colour table can have.
 constexpr std::uint32_t kMaxPaletteColours = 256;
 
@@ -48,7 +51,7 @@ struct DibLayout {
     std::uint32_t colourCount; // entries of the colour table (8-bit pictures), else 0
     std::size_t stride;        // bytes per stored row, a multiple of 4
     std::size_t pixelOffset;   // from the header's first byte
-    std::size_t pixelBytes;    // stride x height
+    std::size_t pixelBytes;    // stride x height; biSizeImage when run-length encoded
 
     // The stored row that holds picture row `row` (0 at the top).
     const std::uint8_t* rowStart(const std::uint8_t* dib, int row) const {
@@ -68,6 +71,8 @@ std::optional<DibLayout> directColourLayout(std::span<const std::uint8_t> dib, b
 std::optional<DibLayout> directColourLayout(const InfoHeader& header, std::size_t dibSize,
                                             bool allowBitfields);
 
-// An uncompressed picture of 8 bits per pixel: a colour table of biClrUsed entries (256 when
-// biClrUsed is 0) follows the header and the pixel array follows the colour table.
+// A picture of 8 bits per pixel: a colour table of biClrUsed entries (256 when biClrUsed is
+// 0) follows the header and the pixel array follows the colour table. Uncompressed, or
+// run-length encoded (BI_RLE8) in biSizeImage bytes, which must be there: GDI's decoder
+// reads no more than biSizeImage bytes and draws only inside the picture.
 std::optional<DibLayout> paletteLayout(std::span<const std::uint8_t> dib);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "content/index_list.h"
-#include "content/content_paths.h"
 #include "content/index_slide.h"
 #include "content/slide_script.h"
 #include "test_content_support.h"
@@ -334,12 +333,4 @@ TEST(ContentScriptLocation, QuizModeFallsBackToTheScriptWithABeep) {
         EXPECT_EQ(r.fileName, c.fileName) << c.name;
         EXPECT_EQ(tables.described(), c.elements) << c.name;
     }
-}
-
-TEST(ContentPaths, SlideDirectoriesAreNeverCut) {
-    EXPECT_EQ(slideDirectoryPath("D:\\Corpus\\", "Skull", 12), "D:\\Corpus\\Skull\\Slide12\\");
-    const std::string root = "C:\\" + std::string(200, 'r') + "\\Corpus\\";
-    EXPECT_EQ(slideDirectoryPath(root, "Heart", 1), root + "Heart\\Slide1\\");
-    EXPECT_EQ(seriesFilePath("D:\\Corpus\\", "Skull", "abstract.txt"),
-              "D:\\Corpus\\Skull\\abstract.txt");
 }

@@ -107,13 +107,3 @@ TEST(ContentLineWalker, WindowAndThresholdAreTheFilesOwn) {
     EXPECT_EQ(walk(line79 + "a\nbcde", kAbstractLineRules),
               (std::vector<WalkedLine>{{line79 + "a", true}, {"bcde", false}}));
 }
-
-TEST(ContentLineWalker, ReportsWhereEachLineStarts) {
-    LineWalker walker("Image a\r\n\r\nTitle b\n", kScriptLineRules);
-    ContentLine line;
-    std::vector<std::size_t> offsets;
-    while (walker.next(line)) {
-        offsets.push_back(line.offset);
-    }
-    EXPECT_EQ(offsets, (std::vector<std::size_t>{0, 9, 11}));
-}

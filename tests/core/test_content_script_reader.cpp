@@ -201,24 +201,6 @@ TEST(ContentScriptReader, AtMost190HexadecimalColoursAReading) {
     }
 }
 
-TEST(ContentScriptReader, HexadecimalColourDigits) {
-    struct Case {
-        const char* argument;
-        std::uint32_t colour;
-    };
-    const Case cases[] = {
-        {"80FF00", rgbColour(128, 255, 0)},
-        {"0a0B0c", rgbColour(10, 11, 12)},
-        {"FFFFFF trailing", rgbColour(255, 255, 255)},
-        {"", 0},
-        {"F", rgbColour(15, 0, 0)},
-        {"G1ZZ2", rgbColour(0, 0, 2)},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(hexColour(c.argument), c.colour) << c.argument;
-    }
-}
-
 TEST(ContentScriptReader, CommentsAndLinesWithoutTokens) {
     Read r("#Image old\n# anything\n\n   \n\r\n \r\nImage a\n#\nMark\n", kLecture);
     EXPECT_EQ(r.elements(), (Lines{"Image|a", "Mark"}));
