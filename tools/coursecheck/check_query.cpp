@@ -51,7 +51,8 @@ void checkQueryFile(const CheckContext& c, const fs::path& path) {
         if (text.empty()) {
             c.problems.add(path, line.number, "an empty line: the question is read wrongly");
         }
-        if (line.offset + line.text.size() >= bytes->size()) {
+        const std::size_t next = walker.position();
+        if (next == 0 || next > bytes->size() || (*bytes)[next - 1] != '\n') {
             c.problems.add(path, line.number, "does not end with a line feed");
         }
         lines.push_back(text);

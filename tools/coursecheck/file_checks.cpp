@@ -7,44 +7,38 @@
 #include "common/duo_file_reading.h"
 #include "common/picture_files.h"
 #include "common/wave_file.h"
-#include "imaging/dib_layout.h"
+#include "imaging/bmp_file.h"
 
 namespace {
 
-// The bytes after the 14-byte file header, as far as the header's file size says: what
-// the program reads of a BMP file.
-std::optional<std::vector<std::uint8_t>> bitmapInfoBytes(const fs::path& path,
-                                                         std::string& problem) {
+// What the program reads of a BMP file after its 14-byte file header: as far as the
+// header's file size says, within the file.
+std::optional<std::vector<std::uint8_t>> bitmapPayload(const fs::path& path,
+                                                       std::string& problem) {
     auto bytes = readFileBytes(path.string());
     if (!bytes) {
         problem = "cannot be read";
         return std::nullopt;
     }
-    if (bytes->size() < 14 || (*bytes)[0] != 'B' || (*bytes)[1] != 'M') {
-        problem = "is not a BMP file";
+    if (bytes->size() < kBmpFileHeaderSize) {
+        problem = "is shorter than a BMP file header";
         return std::nullopt;
     }
-    const std::uint32_t declared = (*bytes)[2] | ((*bytes)[3] << 8) | ((*bytes)[4] << 16) |
-                                   (std::uint32_t{(*bytes)[5]} << 24);
-    if (declared < 14 + kInfoHeaderSize) {
-        problem = "its header gives a file size of " + std::to_string(declared) +
-                  " bytes, less than its headers";
-        return std::nullopt;
-    }
-    const std::size_t length = std::min<std::size_t>(declared, bytes->size()) - 14;
-    return std::vector<std::uint8_t>(bytes->begin() + 14,
-                                     bytes->begin() + 14 + static_cast<long>(length));
+    const std::uint64_t length = bmpPayloadLength(*bytes, bytes->size());
+    return std::vector<std::uint8_t>(
+        bytes->begin() + kBmpFileHeaderSize,
+        bytes->begin() + kBmpFileHeaderSize + static_cast<long>(length));
 }
 
 } // namespace
 
 std::optional<std::string> directBitmapProblem(const fs::path& path) {
     std::string problem;
-    const auto dib = bitmapInfoBytes(path, problem);
-    if (!dib) {
+    const auto payload = bitmapPayload(path, problem);
+    if (!payload) {
         return problem;
     }
-    if (!directColourLayout(*dib, false)) {
+    if (!directColourBitmap(*payload)) {
         return "is not a BMP of 16, 24 or 32 bits per pixel, uncompressed and without colour "
                "table, whose pixels lie within its declared size: the program shows nothing";
     }
@@ -53,18 +47,20 @@ std::optional<std::string> directBitmapProblem(const fs::path& path) {
 
 std::optional<std::string> eightBitBitmapProblem(const fs::path& path) {
     std::string problem;
-    const auto dib = bitmapInfoBytes(path, problem);
-    if (!dib) {
+    const auto payload = bitmapPayload(path, problem);
+    if (!payload) {
         return problem;
     }
-    const auto header = readInfoHeader(*dib);
-    if (!header || header->bitCount != 8) {
+    switch (checkPaletteBitmap(*payload).status) {
+    case PaletteCheck::Drawable:
+        return std::nullopt;
+    case PaletteCheck::NotEightBit:
         return "is not an 8-bit BMP: the program shows \"Not an 8 bit BMP\" (Image Load Error)";
+    case PaletteCheck::Unreadable:
+        break;
     }
-    if (!paletteLayout(*dib)) {
-        return "is an 8-bit BMP whose colour table or pixels do not lie within its declared size";
-    }
-    return std::nullopt;
+    return "is an 8-bit BMP whose colour table or pixels do not lie within its declared size: "
+           "the program draws nothing";
 }
 
 std::optional<std::string> duoProblem(const fs::path& path) {

@@ -27,8 +27,8 @@ std::string ScriptText::textArguments(const Label& label, const std::string& sho
 std::string ScriptText::lineArguments(const Label& label) const {
     const ScreenPoint at = geometry_.landmark(label.landmark);
     // The text is centred on its x with its baseline at its y; the program's letters are
-    // about 0.8 of the font's width parameter (0.9 of its height) wide.
-    const int halfWidth = static_cast<int>(label.text.size() * (fontSize_ * 9 / 10) * 0.8) / 2 + 5;
+    // about 0.9 of the font's width parameter (0.9 of its height) wide.
+    const int halfWidth = static_cast<int>(label.text.size() * (fontSize_ * 9 / 10) * 0.9) / 2 + 8;
     int startX = at.x + label.dx;
     int startY = at.y + label.dy - fontSize_ / 3;
     if (std::abs(label.dx) < halfWidth) {

@@ -4,9 +4,9 @@
 
 namespace {
 
-const StereoCamera kFront = cameraAt({0, -1, 58}, {0, -1, 0}, 2.7);
+const StereoCamera kFront = cameraAt({0, 1.5, 66}, {0, 1.5, 0}, 3.0);
 const StereoCamera kFrontClose = cameraAt({0, 0, 40}, {0, -1.5, 0}, 1.9);
-const StereoCamera kSide = cameraAt({60, -1, 2}, {0, -1, 0}, 2.8);
+const StereoCamera kSide = cameraAt({64, 1.5, 2}, {0, 1.5, 0}, 3.0);
 const StereoCamera kSideClose = cameraAt({42, -5, 10}, {0, -4.5, 1.5}, 2.0);
 const StereoCamera kAbove = cameraAt({28, 40, 34}, {0, 1, 0}, 2.8);
 const StereoCamera kTeeth = cameraAt({0, -5, 32}, {0, -6.5, 3}, 1.5);
@@ -20,7 +20,7 @@ SlidePlan frontView() {
                 .model = "skull",
                 .camera = kFront,
                 .title = "The Skull from the Front"};
-    p.labels = {{"Frontal bone", "frontal bone", 0, -24},
+    p.labels = {{"Frontal bone", "frontal bone", -200, 0},
                 {"Orbit", "orbit", 150, -8},
                 {"Nasal aperture", "nasal aperture", -190, 4},
                 {"Maxilla", "maxilla", -170, 12},
@@ -84,11 +84,11 @@ SlidePlan sideView() {
                 .camera = kSide,
                 .title = "The Skull from the Side"};
     p.layout = {.bits = 24, .topBand = 6, .bottomBand = 6, .leftBand = 10, .rightBand = 10};
-    p.labels = {{"Temporal bone", "temporal bone", 40, -70},
+    p.labels = {{"Temporal bone", "temporal bone", 60, -45},
                 {"Zygomatic arch", "zygomatic arch", -60, 40},
                 {"Mastoid process", "mastoid process", 150, 30},
-                {"Parietal bone", "parietal bone", 120, -30},
-                {"Frontal bone", "frontal bone", -150, -20}};
+                {"Parietal bone", "parietal bone", 230, 10},
+                {"Frontal bone", "frontal bone", -170, 10}};
     p.indexTerms = {"Temporal bone", "Zygomatic arch", "Mastoid process", "Parietal bone"};
     p.narrations = {{"side", "From the side, the temporal bone forms the wall of the skull "
                              "above the ear. The zygomatic arch bridges forwards to the cheek, "
@@ -241,7 +241,7 @@ SlidePlan review() {
                 .model = "skull",
                 .camera = kFront,
                 .title = "Review: The Skull"};
-    p.labels = {{"Frontal bone", "frontal bone", 0, -24},
+    p.labels = {{"Frontal bone", "frontal bone", -200, 0},
                 {"Orbit", "orbit", 150, -8},
                 {"Zygomatic bone", "zygomatic bone", 170, 30},
                 {"Maxilla", "maxilla", -170, 12},

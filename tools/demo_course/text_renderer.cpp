@@ -27,11 +27,12 @@ TextRenderer::TextRenderer(const std::string& fontPath) : font_(std::make_unique
 
 TextRenderer::~TextRenderer() = default;
 
-int TextRenderer::width(const std::string& text, double pixelHeight) const {
+int TextRenderer::width(const std::string& text, double pixelHeight, double stretchX) const {
     if (!loaded_) {
         return 0;
     }
-    const float scale = stbtt_ScaleForPixelHeight(&font_->info, static_cast<float>(pixelHeight));
+    const float scale = stbtt_ScaleForPixelHeight(&font_->info, static_cast<float>(pixelHeight)) *
+                        static_cast<float>(stretchX);
     double x = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         int advance = 0;
@@ -48,12 +49,12 @@ int TextRenderer::width(const std::string& text, double pixelHeight) const {
 }
 
 void TextRenderer::draw(Picture& picture, const std::string& text, int left, int baseline,
-                        double pixelHeight, Rgb colour, double stretchY) const {
+                        double pixelHeight, Rgb colour, double stretchX) const {
     if (!loaded_) {
         return;
     }
-    const float scale = stbtt_ScaleForPixelHeight(&font_->info, static_cast<float>(pixelHeight));
-    const float scaleY = scale * static_cast<float>(stretchY);
+    const float scaleY = stbtt_ScaleForPixelHeight(&font_->info, static_cast<float>(pixelHeight));
+    const float scale = scaleY * static_cast<float>(stretchX);
     double x = left;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const int c = static_cast<unsigned char>(text[i]);

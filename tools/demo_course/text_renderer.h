@@ -17,12 +17,12 @@ class TextRenderer {
     TextRenderer& operator=(const TextRenderer&) = delete;
 
     bool loaded() const { return loaded_; }
-    // Width in pixels of `text` at `pixelHeight`.
-    int width(const std::string& text, double pixelHeight) const;
-    // Draws `text` with its baseline at `baseline`, starting at `left`; `stretchY` makes
-    // the letters taller than wide (2 for the views the adapter shows at double height).
+    // Width in pixels of `text` at `pixelHeight`, its letters `stretchX` times as wide.
+    int width(const std::string& text, double pixelHeight, double stretchX = 1.0) const;
+    // Draws `text` with its baseline at `baseline`, starting at `left`; `stretchX` makes
+    // the letters wider (as the program's fonts for the views are).
     void draw(Picture& picture, const std::string& text, int left, int baseline, double pixelHeight,
-              Rgb colour, double stretchY = 1.0) const;
+              Rgb colour, double stretchX = 1.0) const;
     void drawCentred(Picture& picture, const std::string& text, int centreX, int baseline,
                      double pixelHeight, Rgb colour) const;
 

@@ -1,6 +1,14 @@
 #include "duo/duo_screen.h"
 
-std::optional<Picture> composeDuoScreen(const std::string&, int, std::string& error) {
-    error = "compose waits for the program's screen composer";
-    return std::nullopt;
+#include "common/duo_file_reading.h"
+#include "common/pixel_conversion.h"
+#include "imaging/stereo_composer.h"
+
+std::optional<Picture> composeDuoScreen(const std::string& path, int verticalParallax,
+                                        std::string& error) {
+    const std::optional<OpenedDuo> duo = openDuoFile(path, error);
+    if (!duo) {
+        return std::nullopt;
+    }
+    return toPicture(composeStereoImage(duo->file, kLowerViewTop + verticalParallax));
 }
