@@ -51,9 +51,10 @@ TEST(DuoTool, PackThenUnpackGivesThePicturesBackPixelForPixel) {
         TempDir dir;
         const Picture left = patternPicture(1024, 364, 1);
         const Picture right = patternPicture(1024, 364, 2);
-        const ToolRun pack = runTool(runDuo, {"pack", "--bits", c.bits, "--upper", c.upper,
-                                              writePicture(dir, c.leftFile, left),
-                                              writePicture(dir, "right.png", right), dir / "s.duo"});
+        const ToolRun pack =
+            runTool(runDuo, {"pack", "--bits", c.bits, "--upper", c.upper,
+                             writePicture(dir, c.leftFile, left),
+                             writePicture(dir, "right.png", right), dir / "s.duo"});
         ASSERT_EQ(pack.code, 0) << pack.err;
         EXPECT_NE(pack.out.find("taken pixel for pixel"), std::string::npos);
         const ToolRun unpack =
@@ -106,8 +107,7 @@ TEST(DuoTool, OtherSizesAreFittedAsTheViewerSeesThemAndCentredOnBlack) {
                                 std::to_string(c.shownHeight)),
                   std::string::npos)
             << pack.out;
-        ASSERT_EQ(runTool(runDuo, {"unpack", dir / "s.duo", dir / "u.png", dir / "d.png"}).code,
-                  0);
+        ASSERT_EQ(runTool(runDuo, {"unpack", dir / "s.duo", dir / "u.png", dir / "d.png"}).code, 0);
         const Picture view = readPicture(dir / "u.png");
         const int left = (1024 - c.shownWidth) / 2;
         const int top = (364 - c.shownHeight) / 2;
@@ -126,10 +126,12 @@ TEST(DuoTool, InfoPrintsTheHeaderAsStableJson) {
     TempDir dir;
     const Picture p = patternPicture(1024, 364, 4);
     const std::string l = writePicture(dir, "l.png", p);
-    ASSERT_EQ(runTool(runDuo, {"pack", "--bits", "32", "--lower-x", "-7", "--lower-y", "3",
-                               "--upper-x", "5", "--upper-y", "-2", "--top-band", "11",
-                               "--bottom-band", "12", "--left-band", "13", "--right-band", "14",
-                               l, l, dir / "s.duo"})
+    ASSERT_EQ(runTool(runDuo, {"pack", "--bits",        "32", "--lower-x",
+                               "-7",   "--lower-y",     "3",  "--upper-x",
+                               "5",    "--upper-y",     "-2", "--top-band",
+                               "11",   "--bottom-band", "12", "--left-band",
+                               "13",   "--right-band",  "14", l,
+                               l,      dir / "s.duo"})
                   .code,
               0);
     const ToolRun info = runTool(runDuo, {"info", dir / "s.duo"});
@@ -137,9 +139,15 @@ TEST(DuoTool, InfoPrintsTheHeaderAsStableJson) {
     const auto json = nlohmann::ordered_json::parse(info.out);
     const std::uint32_t viewSize = 40 + 1024 * 4 * 364;
     const nlohmann::ordered_json expected = {
-        {"magic", "DUO"},      {"viewSize", viewSize}, {"lowerX", -7},
-        {"lowerY", 3},         {"upperX", 5},          {"upperY", -2},
-        {"topBand", 11},       {"bottomBand", 12},     {"leftBand", 13},
+        {"magic", "DUO"},
+        {"viewSize", viewSize},
+        {"lowerX", -7},
+        {"lowerY", 3},
+        {"upperX", 5},
+        {"upperY", -2},
+        {"topBand", 11},
+        {"bottomBand", 12},
+        {"leftBand", 13},
         {"rightBand", 14},
         {"lower", {{"width", 1024}, {"height", 364}, {"bits", 32}}},
         {"upper", {{"width", 1024}, {"height", 364}, {"bits", 32}}}};
@@ -157,8 +165,8 @@ TEST(DuoTool, ComposePlacesBothViewsWithTheParallax) {
                                    writePicture(dir, "r.png", lower), dir / "s.duo"})
                       .code,
                   0);
-        const ToolRun compose = runTool(
-            runDuo, {"compose", "--parallax", std::to_string(parallax), dir / "s.duo", dir / "c.png"});
+        const ToolRun compose = runTool(runDuo, {"compose", "--parallax", std::to_string(parallax),
+                                                 dir / "s.duo", dir / "c.png"});
         ASSERT_EQ(compose.code, 0) << compose.err;
         const Picture screen = readPicture(dir / "c.png");
         ASSERT_EQ(screen.width, 1024);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <iterator>
 
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
@@ -46,9 +45,15 @@ std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path) 
     if (!in) {
         return std::nullopt;
     }
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                    std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    in.seekg(0, std::ios::end);
+    const std::streamoff size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    if (size < 0) {
+        return std::nullopt;
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    in.read(reinterpret_cast<char*>(bytes.data()), size);
+    if (in.gcount() != size) {
         return std::nullopt;
     }
     return bytes;

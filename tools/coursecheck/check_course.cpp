@@ -182,8 +182,8 @@ void checkSeries(const CheckContext& c, const std::string& directory) {
             const int n = std::stoi(name.substr(5, 6));
             if (n > count + 1 || (n == count + 1 && count > 0)) {
                 c.problems.add(it->path(), 0,
-                               "never reached: the series ends at slide " +
-                                   std::to_string(count) + " (Slide" + std::to_string(count + 1) +
+                               "never reached: the series ends at slide " + std::to_string(count) +
+                                   " (Slide" + std::to_string(count + 1) +
                                    " is missing or holds no .scp file)");
             }
         }

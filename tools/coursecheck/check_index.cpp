@@ -44,9 +44,9 @@ void checkEntry(const CheckContext& c, const fs::path& list, int line, const Ind
     }
     std::uint32_t colours[kColourCount];
     fillInitialColourTable(colours);
-    const SlideReading reading = readIndexSlideIn(
-        hostSlideDirectory(*slideDir), term, colours,
-        ElementRecords(elements.data(), kSlideElementRecords));
+    const SlideReading reading =
+        readIndexSlideIn(hostSlideDirectory(*slideDir), term, colours,
+                         ElementRecords(elements.data(), kSlideElementRecords));
     const fs::path ind = *slideDir / reading.fileName;
     if (reading.result == 0) {
         c.problems.add(list, line,
@@ -57,8 +57,7 @@ void checkEntry(const CheckContext& c, const fs::path& list, int line, const Ind
         c.problems.add(ind, reading.truncatedAtLine,
                        "the block of \"" + term + "\" is truncated here at element " +
                            std::to_string(reading.elementCount) + " (\"Script File Error\": " +
-                           reading.message->text.substr(0, reading.message->text.find('\n')) +
-                           ")");
+                           reading.message->text.substr(0, reading.message->text.find('\n')) + ")");
     }
     for (int overlong : reading.overlongLines) {
         c.problems.add(ind, overlong, "longer than 100 bytes with its line end");
@@ -66,16 +65,17 @@ void checkEntry(const CheckContext& c, const fs::path& list, int line, const Ind
     for (int i = 2; i <= reading.elementCount; ++i) {
         const SlideElement& e = elements[static_cast<std::size_t>(i)];
         const int at = reading.elementLines[static_cast<std::size_t>(i - 1)];
-        const bool outside = (e.kind == Text || e.kind == Line) &&
-                             (e.x < 0 || e.x > 1023 || e.y < 0 || e.y > 363 ||
-                              (e.kind == Line && (e.x2 < 0 || e.x2 > 1023 || e.y2 < 0 ||
-                                                  e.y2 > 363)));
+        const bool outside =
+            (e.kind == Text || e.kind == Line) &&
+            (e.x < 0 || e.x > 1023 || e.y < 0 || e.y > 363 ||
+             (e.kind == Line && (e.x2 < 0 || e.x2 > 1023 || e.y2 < 0 || e.y2 > 363)));
         if (outside) {
             c.problems.add(ind, at, "a point lies outside the upper view (0 to 1023, 0 to 363)");
         }
         if (e.kind == Fontsize && e.value <= 0) {
-            c.problems.add(ind, at, "text size " + std::to_string(e.value) +
-                                        " is not a positive number of pixels");
+            c.problems.add(ind, at,
+                           "text size " + std::to_string(e.value) +
+                               " is not a positive number of pixels");
         }
     }
 }
@@ -97,8 +97,7 @@ void checkIndexList(const CheckContext& c, const std::string& relative, bool ent
     const IndexListReading reading =
         readIndexListBytes(*bytes, std::span<IndexEntry, kMaxIndexEntries>(*table));
     for (int line : reading.cutLines) {
-        c.problems.add(*path, line,
-                       "the term (79 characters at most) or the series (19) is cut");
+        c.problems.add(*path, line, "the term (79 characters at most) or the series (19) is cut");
     }
     for (int line : reading.overlongLines) {
         c.problems.add(*path, line, "longer than 98 characters before its line end");

@@ -81,9 +81,11 @@ void checkQueryFile(const CheckContext& c, const fs::path& path) {
     const int left = panel[0], top = panel[1], right = panel[2], bottom = panel[3];
     const int depth = panel[4];
     if (left < 0 || top < 0 || right > 1023 || bottom > 363 || left > right || top > bottom) {
-        c.problems.add(path, 1, "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
+        c.problems.add(path, 1,
+                       "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
     } else if (left - depth < 0 || right - depth > 1023) {
-        c.problems.add(path, 1, "the panel's lower copy, shifted left by its depth, leaves the view");
+        c.problems.add(path, 1,
+                       "the panel's lower copy, shifted left by its depth, leaves the view");
     }
     const int tl = target[0], tt = target[1], tr = target[2], tb = target[3];
     if (tr - tl < 2 || tb - tt < 2) {

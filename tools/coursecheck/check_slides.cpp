@@ -34,6 +34,8 @@ class SlideProblems {
 
     // The query files the slide names, each checked once.
     std::set<fs::path> queryFiles;
+    // Pictures and sounds already checked: each is reported once, as itself.
+    std::set<fs::path> checkedFiles;
 
   private:
     const CheckContext& c_;
@@ -45,9 +47,9 @@ std::string slidePrefix(const std::string& series, int number) {
 }
 
 // A file an element names: present, usable, and its path within the program's buffer.
-void checkNamedFile(SlideProblems& out, const fs::path& slideDir, const fs::path& script,
-                    int line, const std::string& prefix, const std::string& name,
-                    const char* extension, std::optional<std::string> (*check)(const fs::path&)) {
+void checkNamedFile(SlideProblems& out, const fs::path& slideDir, const fs::path& script, int line,
+                    const std::string& prefix, const std::string& name, const char* extension,
+                    std::optional<std::string> (*check)(const fs::path&)) {
     const std::string file = name + extension;
     if (name.empty()) {
         out.add(script, line, std::string("names no ") + extension + " file");
@@ -64,17 +66,16 @@ void checkNamedFile(SlideProblems& out, const fs::path& slideDir, const fs::path
         out.add(script, line, file + " is missing");
         return;
     }
-    if (check != nullptr) {
+    if (check != nullptr && out.checkedFiles.insert(*path).second) {
         if (const auto problem = check(*path)) {
-            out.add(script, line, file + " " + *problem);
+            out.add(*path, 0, *problem);
         }
     }
 }
 
 void checkSlot(SlideProblems& out, const fs::path& script, int line, std::int32_t slot) {
     if (slot < 0 || slot >= kEraseSlots) {
-        out.add(script, line,
-                "slot number " + std::to_string(slot) + " is outside 0 to 99");
+        out.add(script, line, "slot number " + std::to_string(slot) + " is outside 0 to 99");
     }
 }
 
@@ -95,8 +96,7 @@ void checkRawLines(SlideProblems& out, const fs::path& script, const std::string
         const KeywordSplit split = splitKeyword(line.text);
         if ((split.keyword == "Text" || split.keyword == "EText") &&
             split.arguments.find(',') == std::string_view::npos) {
-            out.add(script, line.number,
-                    "no comma after the text: its position reads as 0, 0");
+            out.add(script, line.number, "no comma after the text: its position reads as 0, 0");
         }
     }
 }
@@ -143,14 +143,15 @@ void checkElements(SlideProblems& out, const fs::path& slideDir, const fs::path&
             break;
         case Color:
             if (e.value < 0 || e.value >= kColourCount) {
-                out.add(script, line, "colour index " + std::to_string(e.value) +
-                                          " is outside 0 to 199");
+                out.add(script, line,
+                        "colour index " + std::to_string(e.value) + " is outside 0 to 199");
             }
             break;
         case Fontsize:
             if (e.value <= 0) {
-                out.add(script, line, "text size " + std::to_string(e.value) +
-                                          " is not a positive number of pixels");
+                out.add(script, line,
+                        "text size " + std::to_string(e.value) +
+                            " is not a positive number of pixels");
             }
             break;
         case Delay:
@@ -182,8 +183,8 @@ void reportReading(SlideProblems& out, const fs::path& script, const char* mode,
     }
     if (reading.hexColoursRefused > 0) {
         out.add(script, 0,
-                "more than 190 hexadecimal colours: " +
-                    std::to_string(reading.hexColoursRefused) + " get no colour-table entry");
+                "more than 190 hexadecimal colours: " + std::to_string(reading.hexColoursRefused) +
+                    " get no colour-table entry");
     }
 }
 

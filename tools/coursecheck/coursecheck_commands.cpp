@@ -107,8 +107,7 @@ int dumpSlide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     const SlideReading reading =
         readSlideScriptIn(hostSlideDirectory(dir), flags, seen, colours,
                           ElementRecords(elements.data(), kSlideElementRecords));
-    out << readingJson(reading, elements.data(), colours,
-                       root.empty() ? "" : courseRootText(root))
+    out << readingJson(reading, elements.data(), colours, root.empty() ? "" : courseRootText(root))
                .dump(2)
         << "\n";
     return 0;
@@ -170,8 +169,8 @@ int dumpIndexSlide(const std::vector<std::string>& args, std::ostream& out, std:
     }
     const IndexEntry& e = (*table)[static_cast<std::size_t>(entry)];
     const auto series = findEntry(args[1], std::string(textFieldView(e.series)));
-    const auto slide = series ? findEntry(*series, "Slide" + std::to_string(e.slide))
-                              : std::optional<fs::path>();
+    const auto slide =
+        series ? findEntry(*series, "Slide" + std::to_string(e.slide)) : std::optional<fs::path>();
     std::vector<SlideElement> elements(kSlideElementRecords);
     std::uint32_t colours[kColourCount];
     fillInitialColourTable(colours);

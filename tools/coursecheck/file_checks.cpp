@@ -13,8 +13,7 @@ namespace {
 
 // What the program reads of a BMP file after its 14-byte file header: as far as the
 // header's file size says, within the file.
-std::optional<std::vector<std::uint8_t>> bitmapPayload(const fs::path& path,
-                                                       std::string& problem) {
+std::optional<std::vector<std::uint8_t>> bitmapPayload(const fs::path& path, std::string& problem) {
     auto bytes = readFileBytes(path.string());
     if (!bytes) {
         problem = "cannot be read";
@@ -25,9 +24,9 @@ std::optional<std::vector<std::uint8_t>> bitmapPayload(const fs::path& path,
         return std::nullopt;
     }
     const std::uint64_t length = bmpPayloadLength(*bytes, bytes->size());
-    return std::vector<std::uint8_t>(
-        bytes->begin() + kBmpFileHeaderSize,
-        bytes->begin() + kBmpFileHeaderSize + static_cast<long>(length));
+    return std::vector<std::uint8_t>(bytes->begin() + kBmpFileHeaderSize,
+                                     bytes->begin() + kBmpFileHeaderSize +
+                                         static_cast<long>(length));
 }
 
 } // namespace

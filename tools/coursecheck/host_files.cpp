@@ -85,7 +85,9 @@ std::optional<std::string> readHostFile(const fs::path& path) {
     if (!in) {
         return std::nullopt;
     }
-    std::string bytes(kContentTextFileLimit, '\0');
+    const auto size = fs::file_size(path, ec);
+    std::string bytes(
+        ec ? kContentTextFileLimit : std::min<std::uintmax_t>(size, kContentTextFileLimit), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;

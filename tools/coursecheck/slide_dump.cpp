@@ -83,8 +83,12 @@ Json readingJson(const SlideReading& reading, const SlideElement* elements,
             element["text"] = std::string(textFieldView(e.text));
         }
         const std::pair<Field, std::pair<const char*, std::int32_t>> numbers[] = {
-            {FX, {"x", e.x}},       {FY, {"y", e.y}},   {FValue, {"value", e.value}},
-            {FX2, {"x2", e.x2}},    {FY2, {"y2", e.y2}}, {FValue2, {"value2", e.value2}},
+            {FX, {"x", e.x}},
+            {FY, {"y", e.y}},
+            {FValue, {"value", e.value}},
+            {FX2, {"x2", e.x2}},
+            {FY2, {"y2", e.y2}},
+            {FValue2, {"value2", e.value2}},
             {FExtra, {"extra", e.extra}},
         };
         for (const auto& [flag, field] : numbers) {
@@ -102,7 +106,8 @@ Json readingJson(const SlideReading& reading, const SlideElement* elements,
     }
     Json messages = Json::array();
     if (reading.message) {
-        messages.push_back({{"caption", reading.message->caption}, {"text", reading.message->text}});
+        messages.push_back(
+            {{"caption", reading.message->caption}, {"text", reading.message->text}});
     }
     return {{"count", reading.elementCount},
             {"elements", list},

@@ -73,9 +73,9 @@ int main(int argc, char** argv) {
     std::uint32_t colours[kColourCount];
     fillInitialColourTable(colours);
     std::int32_t seen = 1;
-    const SlideReading reading = readSlideScriptIn(
-        hostSlideDirectory(argv[1]), flags, seen, colours,
-        ElementRecords(elements.data(), kSlideElementRecords));
+    const SlideReading reading =
+        readSlideScriptIn(hostSlideDirectory(argv[1]), flags, seen, colours,
+                          ElementRecords(elements.data(), kSlideElementRecords));
     const TextRenderer font(sansFontPath());
     Picture picture(1024, 768);
     Picture screen = picture;
@@ -97,8 +97,8 @@ int main(int argc, char** argv) {
         case Image: {
             std::string error;
             const auto duo = openDuoFile(std::string(argv[1]) + "/" + text + ".duo", error);
-            picture = duo ? toPicture(composeStereoImage(duo->file, kLowerViewTop))
-                          : Picture(1024, 768);
+            picture =
+                duo ? toPicture(composeStereoImage(duo->file, kLowerViewTop)) : Picture(1024, 768);
             screen = picture;
             break;
         }
