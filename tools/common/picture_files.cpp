@@ -30,6 +30,46 @@ void appendBytes(void* context, void* data, int size) {
     out->insert(out->end(), bytes, bytes + size);
 }
 
+// A PNM (P5 or P6) header that stb_image may read: 8-bit samples and all the pixel bytes
+// present. Its 16-bit PNM path reads past short data, so such files are refused here.
+std::optional<std::string> pnmProblem(const std::vector<std::uint8_t>& bytes) {
+    std::size_t at = 2;
+    long long numbers[3] = {0, 0, 0};
+    for (long long& n : numbers) {
+        while (at < bytes.size()) {
+            if (bytes[at] == '#') {
+                while (at < bytes.size() && bytes[at] != '\n') {
+                    ++at;
+                }
+            } else if (std::isspace(bytes[at]) != 0) {
+                ++at;
+            } else {
+                break;
+            }
+        }
+        bool digits = false;
+        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9' && n < (1LL << 40)) {
+            n = n * 10 + (bytes[at++] - '0');
+            digits = true;
+        }
+        if (!digits) {
+            return "a PNM header without its width, height and maximum value";
+        }
+    }
+    ++at; // the one white-space character before the samples
+    if (numbers[0] > (1 << 24) || numbers[1] > (1 << 24)) {
+        return "a PNM picture wider or taller than 16 million pixels";
+    }
+    if (numbers[2] > 255 || numbers[2] == 0) {
+        return "a PNM file of 16-bit samples (save it with 8 bits per sample)";
+    }
+    const long long samples = numbers[0] * numbers[1] * (bytes[1] == '6' ? 3 : 1);
+    if (at > bytes.size() || static_cast<long long>(bytes.size() - at) < samples) {
+        return "a PNM file shorter than its pixels";
+    }
+    return std::nullopt;
+}
+
 std::vector<std::uint8_t> encodePpm(const Picture& picture) {
     const std::string header =
         "P6\n" + std::to_string(picture.width) + " " + std::to_string(picture.height) + "\n255\n";
@@ -76,17 +116,39 @@ std::optional<Picture> readPictureFile(const std::string& path, std::string& err
         error = "cannot read " + path;
         return std::nullopt;
     }
-    if (bytes->size() > static_cast<std::size_t>(INT32_MAX)) {
-        error = path + " is too large";
+    auto picture = decodePicture(*bytes, error);
+    if (!picture) {
+        error = path + ": " + error;
+    }
+    return picture;
+}
+
+std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error) {
+    if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
+        error = "too large";
         return std::nullopt;
     }
+    if (bytes.size() >= 2 && bytes[0] == 'P' && (bytes[1] == '5' || bytes[1] == '6')) {
+        if (const auto problem = pnmProblem(bytes)) {
+            error = *problem;
+            return std::nullopt;
+        }
+    }
+    // Pictures beyond this many pixels are refused before they are decoded.
+    constexpr long long kMaxPixels = 64LL << 20;
     int width = 0;
     int height = 0;
     int channels = 0;
-    unsigned char* data = stbi_load_from_memory(bytes->data(), static_cast<int>(bytes->size()),
+    if (stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height,
+                              &channels) != 0 &&
+        static_cast<long long>(width) * height > kMaxPixels) {
+        error = "larger than 64 million pixels";
+        return std::nullopt;
+    }
+    unsigned char* data = stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()),
                                                 &width, &height, &channels, 3);
     if (data == nullptr) {
-        error = path + " is not a PNG, JPEG, BMP or PPM picture (" + stbi_failure_reason() + ")";
+        error = std::string("not a PNG, JPEG, BMP or PPM picture (") + stbi_failure_reason() + ")";
         return std::nullopt;
     }
     Picture picture;

@@ -12,6 +12,9 @@
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path);
 bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// The picture that the bytes of a PNG, JPEG, BMP or PPM file hold, or nothing with
+// `error` set to the reason.
+std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error);
 // The picture in the file, or nothing with `error` set to the reason.
 std::optional<Picture> readPictureFile(const std::string& path, std::string& error);
 // Writes by the extension (.png, .bmp or .ppm, any case); false with `error` set.

@@ -37,7 +37,13 @@ void checkQueryFile(const CheckContext& c, const fs::path& path) {
         c.problems.add(path, 0, "cannot be read");
         return;
     }
-    LineWalker walker(*bytes, kScriptLineRules);
+    checkQueryBytes(*bytes,
+                    [&](int line, const std::string& text) { c.problems.add(path, line, text); });
+}
+
+void checkQueryBytes(std::string_view bytes,
+                     const std::function<void(int line, const std::string& text)>& report) {
+    LineWalker walker(bytes, kScriptLineRules);
     std::vector<std::string> lines;
     ContentLine line{};
     while (lines.size() < kQueryLines && walker.next(line)) {
@@ -46,52 +52,47 @@ void checkQueryFile(const CheckContext& c, const fs::path& path) {
             text.pop_back();
         }
         if (line.overlong) {
-            c.problems.add(path, line.number, "longer than 100 bytes with its line end");
+            report(line.number, "longer than 100 bytes with its line end");
         }
         if (text.empty()) {
-            c.problems.add(path, line.number, "an empty line: the question is read wrongly");
+            report(line.number, "an empty line: the question is read wrongly");
         }
         const std::size_t next = walker.position();
-        if (next == 0 || next > bytes->size() || (*bytes)[next - 1] != '\n') {
-            c.problems.add(path, line.number, "does not end with a line feed");
+        if (next == 0 || next > bytes.size() || bytes[next - 1] != '\n') {
+            report(line.number, "does not end with a line feed");
         }
         lines.push_back(text);
     }
     if (lines.size() < kQueryLines) {
-        c.problems.add(path, 0,
-                       "has " + std::to_string(lines.size()) +
-                           " lines: a question needs five (Locate, three prompts, the answer)");
+        report(0, "has " + std::to_string(lines.size()) +
+                      " lines: a question needs five (Locate, three prompts, the answer)");
         return;
     }
     const KeywordSplit first = splitKeyword(lines[0]);
     if (first.keyword != "Locate") {
-        c.problems.add(path, 1,
-                       "starts with \"" + std::string(first.keyword) +
-                           "\", not \"Locate\": the program shows \"Query File Error\"");
+        report(1, "starts with \"" + std::string(first.keyword) +
+                      "\", not \"Locate\": the program shows \"Query File Error\"");
         return;
     }
     std::vector<std::int32_t> panel;
     std::vector<std::int32_t> target;
     if (readNumbers(first.arguments, panel, 5) < 5) {
-        c.problems.add(path, 1, "needs five numbers: left, top, right, bottom and depth");
+        report(1, "needs five numbers: left, top, right, bottom and depth");
     }
     if (readNumbers(lines[4], target, 4) < 4) {
-        c.problems.add(path, 5, "needs four numbers: left, top, right and bottom");
+        report(5, "needs four numbers: left, top, right and bottom");
     }
     const int left = panel[0], top = panel[1], right = panel[2], bottom = panel[3];
     const int depth = panel[4];
     if (left < 0 || top < 0 || right > 1023 || bottom > 363 || left > right || top > bottom) {
-        c.problems.add(path, 1,
-                       "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
+        report(1, "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
     } else if (left - depth < 0 || right - depth > 1023) {
-        c.problems.add(path, 1,
-                       "the panel's lower copy, shifted left by its depth, leaves the view");
+        report(1, "the panel's lower copy, shifted left by its depth, leaves the view");
     }
     const int tl = target[0], tt = target[1], tr = target[2], tb = target[3];
     if (tr - tl < 2 || tb - tt < 2) {
-        c.problems.add(path, 5, "the answer region holds no point: its borders miss");
+        report(5, "the answer region holds no point: its borders miss");
     } else if (tl >= kMouseRight || tt >= kMouseBottom || tr <= 0 || tb <= 0) {
-        c.problems.add(path, 5,
-                       "the answer region lies outside the mouse's reach (0 to 1022, 0 to 349)");
+        report(5, "the answer region lies outside the mouse's reach (0 to 1022, 0 to 349)");
     }
 }

@@ -2,7 +2,9 @@
 // stops at the first problem.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "coursecheck/host_files.h"
 #include "coursecheck/problem_list.h"
@@ -28,6 +30,9 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
 void checkIndexList(const CheckContext& c, const std::string& relative, bool entries);
 // A query file of a slide.
 void checkQueryFile(const CheckContext& c, const fs::path& path);
+// The same on the file's bytes; each problem goes to `report` with its line (0: the file).
+void checkQueryBytes(std::string_view bytes,
+                     const std::function<void(int line, const std::string& text)>& report);
 
 // Limits the program's paths must keep, counted with a content directory on a CD or the
 // hard disk ("D:\Corpus\", 10 characters).
