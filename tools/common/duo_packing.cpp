@@ -13,13 +13,13 @@ std::vector<std::uint8_t> packDuo(const Picture& upper, const Picture& lower, in
 }
 
 Picture viewFromPicture(const Picture& picture, std::string& how) {
-    if (picture.width == kViewWidth && picture.height == kViewHeight) {
+    if (picture.width == kDuoViewWidth && picture.height == kDuoViewHeight) {
         how = "taken pixel for pixel";
         return picture;
     }
-    const Picture view = fittedPicture(picture, kViewWidth, kViewHeight, kViewPixelAspect);
-    const FittedSize size =
-        fittedSize(picture.width, picture.height, kViewWidth, kViewHeight, kViewPixelAspect);
+    const Picture view = fittedPicture(picture, kDuoViewWidth, kDuoViewHeight, kDuoViewPixelAspect);
+    const FittedSize size = fittedSize(picture.width, picture.height, kDuoViewWidth, kDuoViewHeight,
+                                       kDuoViewPixelAspect);
     const int w = size.width;
     const int h = size.height;
     how = "scaled from " + std::to_string(picture.width) + " x " + std::to_string(picture.height) +

@@ -8,10 +8,10 @@
 #include "common/picture.h"
 #include "imaging/duo_format.h"
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kDuoViewWidth = 1024;
+constexpr int kDuoViewHeight = 364;
 // Each view is shown at double height through the 3D adapter.
-constexpr double kViewPixelAspect = 2.0;
+constexpr double kDuoViewPixelAspect = 2.0;
 
 // The file holding `upper` as the upper view and `lower` as the lower one, both stored at
 // `bits` (16, 24 or 32) per pixel. Views must already be 1024 x 364.

@@ -3,7 +3,7 @@
 void ProblemList::add(const std::filesystem::path& file, int line, const std::string& text) {
     std::error_code ec;
     std::filesystem::path shown = std::filesystem::relative(file, root_, ec);
-    if (ec || shown.empty() || shown.native().rfind("..", 0) == 0) {
+    if (ec || shown.empty() || shown.generic_string().rfind("..", 0) == 0) {
         shown = file;
     } else {
         shown = root_ / shown;
