@@ -20,6 +20,26 @@ clear_program_registry() {
   wine reg delete 'HKLM\Software\ORBANA' /f </dev/null >/dev/null 2>&1 || true
 }
 
+# A calibration stored as a calibrated computer has it, so that none runs.
+store_calibration() {
+  wine reg add 'HKLM\Software\ORBANA\Vertical Parallax' /v 768 /t REG_SZ /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+}
+
+# Waits until a window of that name exists.
+wait_for_window() {
+  local name=$1 seconds=$2 waited=0
+  until xdotool search --name "$name" >/dev/null 2>&1; do
+    if [ $waited -ge $((seconds * 10)) ]; then
+      echo "FAIL: no window '$name' within ${seconds} s"
+      failures=$((failures + 1))
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
 # Runs the program with `dir` as its current directory (in the foreground; add &).
 run_program_in() {
   local dir=$1 exe=$2

@@ -33,6 +33,10 @@ class FakePlatform : public Platform {
     std::deque<int> messageBoxAnswers; // default IDOK
     // Called for each modal dialog by template name; unscripted templates end with -1.
     std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
+    // Templates run for real (DialogBoxParamA with the program's procedure); the driver
+    // is called with the dialog once it has handled what it posted to itself at opening,
+    // and must end it (by clicks, keys or EndDialog).
+    std::map<std::string, std::function<void(HWND dialog)>> realDialogs;
     std::uint32_t clock = 1000;
     std::uint32_t clockStep = 0; // added after every reading
     UtcDate date = {7, 12, 2026};
