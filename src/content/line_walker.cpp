@@ -54,6 +54,6 @@ bool LineWalker::next(ContentLine& line) {
     if (nul != std::string_view::npos) {
         text = text.substr(0, nul);
     }
-    line = {text, ++lineNumber_, start, overlong};
+    line = {text, ++lineNumber_, overlong};
     return true;
 }

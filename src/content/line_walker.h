@@ -35,9 +35,8 @@ struct ContentLine {
     // The line without its line end, cut at its first NUL byte (the text a C string of it
     // holds). With LineEnds::LineFeed a carriage return before the line feed is kept.
     std::string_view text;
-    int number;         // 1 for the first line the walker yields
-    std::size_t offset; // where the line starts in the file
-    bool overlong;      // did not end within its window
+    int number;    // 1 for the first line the walker yields
+    bool overlong; // did not end within its window
 };
 
 class LineWalker {

@@ -7,9 +7,8 @@
 #include "dialogs/dialogs.h"
 #include "dialogs/series_list.h"
 #include "display/display_globals.h"
+#include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
-#include "platform/file_bytes.h"
-#include "platform/file_search.h"
 
 #include <cstring>
 #include <string>
@@ -23,9 +22,8 @@ int selectedSeries = 0;
 constexpr COLORREF kAbstractColour = RGB(255, 50, 200);
 
 void fillSeriesList(HWND dialog) {
-    std::string bytes;
-    readContentFile(courseRoot + "config.dat", bytes);
-    seriesRows = readSeriesList(bytes, seriesTable);
+    const std::optional<std::string> bytes = readContentFile(courseRoot + "config.dat");
+    seriesRows = bytes ? readSeriesList(*bytes, seriesTable) : 0;
     for (int row = 0; row < seriesRows; ++row) {
         SendDlgItemMessageA(dialog, IDC_SERIES_LIST, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(seriesTable[row].title));
@@ -54,12 +52,12 @@ void drawAbstract(int row) {
     SetTextAlign(screenDC, TA_BASELINE);
     SelectObject(screenDC, programResources.abstractFont);
     SetTextColor(screenDC, kAbstractColour);
-    std::string bytes;
-    if (!readContentFile(series + "\\abstract.txt", bytes)) {
+    const std::optional<std::string> bytes = readContentFile(series + "\\abstract.txt");
+    if (!bytes) {
         return;
     }
     int drawn = 0;
-    for (const std::string& line : readAbstractLines(bytes)) {
+    for (const std::string& line : readAbstractLines(*bytes)) {
         TextOutA(screenDC, 43, 130 + 35 * drawn, line.c_str(), static_cast<int>(line.size()));
         ++drawn;
     }
@@ -67,8 +65,7 @@ void drawAbstract(int row) {
 
 int countSlides() {
     int n = 1;
-    while (!firstMatchingFile(courseRoot + seriesName + "\\Slide" + std::to_string(n) + "\\*.scp")
-                .empty()) {
+    while (findFirstFileName(courseRoot + seriesName + "\\Slide" + std::to_string(n) + "\\*.scp")) {
         ++n;
     }
     return n - 1;

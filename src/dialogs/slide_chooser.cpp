@@ -8,8 +8,8 @@
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"
+#include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
-#include "platform/file_search.h"
 
 #include <windowsx.h>
 
@@ -28,8 +28,8 @@ std::string slideDirectoryOf(int slide) {
 
 // A slide without a script is labelled "(no script)" so that the gap is visible.
 std::string shownScriptName(const std::string& directory) {
-    const std::string name = firstMatchingFile(directory + "*.scp");
-    return name.empty() ? "(no script)" : chooserScriptLabel(name);
+    const std::optional<std::string> name = findFirstFileName(directory + "*.scp");
+    return name ? chooserScriptLabel(*name) : "(no script)";
 }
 
 void drawCentred(int x, int y, const std::string& text) {
@@ -39,9 +39,8 @@ void drawCentred(int x, int y, const std::string& text) {
 void drawSlide(int slide) {
     const GridPoint corner = chooserIconCorner(slide);
     const std::string directory = slideDirectoryOf(slide);
-    const std::string icon = firstMatchingFile(directory + "*.icn");
-    if (!icon.empty()) {
-        HBITMAP picture = LoadBitmapFile(directory + icon, screenDC);
+    if (const std::optional<std::string> icon = findFirstFileName(directory + "*.icn")) {
+        HBITMAP picture = LoadBitmapFile(directory + *icon, screenDC);
         if (picture != nullptr) {
             DrawBitmapAt(picture, screenDC, corner.x, corner.y);
             DeleteObject(picture);
