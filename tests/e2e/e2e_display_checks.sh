@@ -46,6 +46,7 @@ echo "== a first run records the program's version"
 clear_program_registry
 run_program_in "$course" "$exe" &
 program=$!
+leave_through_intro_and_quit
 wait_for_exit $program 60
 expect_equal "exit code" 0 "$program_status"
 expect_equal "Newest Version" "5.0" "$(registry_value "$product" 'Newest Version')"
@@ -56,6 +57,7 @@ wine reg add "$product" /v 'Newest Version' /t REG_SZ /d 9.9 /f </dev/null >/dev
 run_program_in "$course" "$exe" &
 program=$!
 answer_message_box "Obsolete Version Warning!" "$artifacts/obsolete-version.png"
+leave_through_intro_and_quit
 wait_for_exit $program 60
 expect_equal "exit code" 0 "$program_status"
 expect_equal "Newest Version" "9.9" "$(registry_value "$product" 'Newest Version')"
@@ -105,6 +107,7 @@ else
   echo "FAIL: the off code's white band was not seen"
   failures=$((failures + 1))
 fi
+leave_through_intro_and_quit
 wait_for_exit $program 60
 expect_equal "exit code" 0 "$program_status"
 

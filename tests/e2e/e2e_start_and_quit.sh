@@ -14,11 +14,10 @@ store_calibration 0
 
 run_program_in "$course" "$exe" &
 program=$!
-wait_for_window "CorpusView" 30
+wait_for_program_window "CorpusView" 30
 sleep 1
 screenshot "$artifacts/01-intro.png"
-xdotool key space
-sleep 1
+press_until_contents 30 || true
 screenshot "$artifacts/02-contents.png"
 # "Quit" of the large table of contents template, at 8 x 16 dialog base units.
 xdotool mousemove 120 690 click 1
