@@ -37,8 +37,18 @@ void FakePlatform::beep(unsigned type) {
 }
 
 std::uint32_t FakePlatform::milliseconds() {
+    if (clock != nextReading_) {
+        readingsSinceSet_ = 0; // the test set the clock
+    }
+    if (clockStep == 0 && ++readingsSinceSet_ > kStandingClockReadings) {
+        clock += 1;
+    }
     const std::uint32_t now = clock;
+    if (onClockReading) {
+        onClockReading(now);
+    }
     clock += clockStep;
+    nextReading_ = clock;
     return now;
 }
 
@@ -47,6 +57,7 @@ UtcDate FakePlatform::utcDate() {
 }
 
 DWORD FakePlatform::logicalDriveStrings(DWORD bufferLength, char* buffer) {
+    ++driveListReads;
     const DWORD needed = static_cast<DWORD>(driveStrings.size()) + 1;
     if (needed > bufferLength) {
         return needed;

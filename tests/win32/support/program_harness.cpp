@@ -36,6 +36,7 @@ void resetProgramState() {
     screenDC = nullptr;
     largeDialogs = 0;
     screenGeometry = {0, 0, 0, 0};
+    switchCodeSettings = kDefaultSwitchCodeSettings;
     verticalParallax = 0;
     lowerImageTop = kLowerImageTopBase;
 }
