@@ -14,3 +14,8 @@ INT_PTR runIntroDialog(HWND owner);
 INT_PTR runContentsDialog(HWND owner);
 // The slide chooser: 0 back to the table of contents, 100 + n for slide n.
 INT_PTR runSlideChooser(HWND owner);
+// The index of terms: 1 when an entry was chosen (indexSelection and the mode flags
+// then tell which and how), 0 on Cancel.
+INT_PTR runIndexDialog(HWND owner);
+// The help picture with its Continue button; the result is Continue's command wParam.
+INT_PTR runHelpDialog(HWND owner);

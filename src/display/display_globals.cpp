@@ -3,5 +3,6 @@
 HDC screenDC = nullptr;
 int largeDialogs = 0;
 ScreenGeometry screenGeometry = {0, 0, 0, 0};
+SwitchCodeSettings switchCodeSettings = kDefaultSwitchCodeSettings;
 int verticalParallax = 0;
 int lowerImageTop = kLowerImageTopBase;

@@ -1,8 +1,8 @@
 // Bitmaps onto a device context, and clearing the screen.
 #include "imaging/bitmap_primitives.h"
 
+#include "display/screen_geometry.h"
 #include "imaging/gdi_owners.h"
-#include "imaging/stereo_composer.h"
 
 namespace {
 
@@ -39,5 +39,5 @@ void DrawBitmapAt(HBITMAP bitmap, HDC dc, int x, int y) {
 }
 
 void ClearScreen(HDC dc) {
-    PatBlt(dc, 0, 0, kCompositeWidth, kCompositeHeight, BLACKNESS);
+    PatBlt(dc, 0, 0, kScreenWidth, kScreenHeight, BLACKNESS);
 }

@@ -48,17 +48,17 @@ bool readDuoBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 HBITMAP LoadStereoImage(const std::string& path, HDC dc) {
-    std::vector<std::uint8_t> bytes;
-    if (!readDuoBytes(path, bytes)) {
-        return nullptr;
-    }
-    DuoFile file;
-    if (readDuoFile(bytes, file) != DuoStatus::Loaded) {
-        return nullptr;
-    }
     try {
+        std::vector<std::uint8_t> bytes;
+        if (!readDuoBytes(path, bytes)) {
+            return nullptr;
+        }
+        DuoFile file;
+        if (readDuoFile(bytes, file) != DuoStatus::Loaded) {
+            return nullptr;
+        }
         return bitmapFromPixels(dc, composeStereoImage(file, lowerImageTop));
     } catch (const std::bad_alloc&) {
-        return nullptr;
+        return nullptr; // no memory for the views or the composite: no image
     }
 }

@@ -1,7 +1,5 @@
 #include "imaging/stereo_image_pixels.h"
 
-#include "imaging/gdi_owners.h"
-
 namespace {
 
 BITMAPINFO topDownInfo(int width, int height) {
@@ -18,16 +16,11 @@ BITMAPINFO topDownInfo(int width, int height) {
 } // namespace
 
 HBITMAP bitmapFromPixels(HDC dc, const PixelImage& image) {
-    OwnedBitmap bitmap(CreateCompatibleBitmap(dc, image.width, image.height));
-    if (bitmap.get() == nullptr) {
-        return nullptr;
-    }
+    // One call makes the compatible bitmap and converts the pixels into it (measured under
+    // Wine: faster than CreateCompatibleBitmap followed by SetDIBits).
     const BITMAPINFO info = topDownInfo(image.width, image.height);
-    if (SetDIBits(dc, bitmap.get(), 0, static_cast<UINT>(image.height), image.pixels.data(), &info,
-                  DIB_RGB_COLORS) != image.height) {
-        return nullptr;
-    }
-    return bitmap.release();
+    return CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, image.pixels.data(), &info,
+                          DIB_RGB_COLORS);
 }
 
 PixelImage pixelsOfBitmap(HDC dc, HBITMAP bitmap) {

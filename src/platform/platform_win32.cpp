@@ -3,6 +3,21 @@
 
 namespace {
 
+// A restart is refused to a process that has not enabled its shutdown privilege.
+void enableShutdownPrivilege() {
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+        return;
+    }
+    TOKEN_PRIVILEGES privileges = {};
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    if (LookupPrivilegeValueA(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) {
+        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+    }
+    CloseHandle(token);
+}
+
 class Win32Platform final : public Platform {
   public:
     int messageBox(const char* text, const char* caption, unsigned type) override {
@@ -37,7 +52,10 @@ class Win32Platform final : public Platform {
         return ChangeDisplaySettingsA(mode, flags);
     }
     LONG dialogBaseUnits() override { return GetDialogBaseUnits(); }
-    BOOL exitWindows(UINT flags, DWORD reason) override { return ExitWindowsEx(flags, reason); }
+    BOOL exitWindows(UINT flags, DWORD reason) override {
+        enableShutdownPrivilege();
+        return ExitWindowsEx(flags, reason);
+    }
     BOOL setScreenSaverActive(BOOL active) override {
         return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
     }

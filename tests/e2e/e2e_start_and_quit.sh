@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The real program under Wine and Xvfb walks from its start to its end by itself on a
-# course: its exit code is 0 and "Last Mode" is stored.
+# The real program under Wine and Xvfb, from its start to Quit as a user would: the intro
+# picture until a key, the table of contents, Quit. Its exit code is 0 and "Last Mode" is
+# stored.
 set -euo pipefail
 exe=$1
 artifacts=$2
@@ -9,11 +10,17 @@ source "$(dirname "$0")/lib.sh"
 course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT
 clear_program_registry
+store_calibration 0
 
 run_program_in "$course" "$exe" &
 program=$!
+wait_for_program_window "CorpusView" 30
 sleep 1
-screenshot "$artifacts/start.png"
+screenshot "$artifacts/01-intro.png"
+press_until_contents 30 || true
+screenshot "$artifacts/02-contents.png"
+# "Quit" of the large table of contents template, at 8 x 16 dialog base units.
+xdotool mousemove 120 690 click 1
 wait_for_exit $program 60
 expect_equal "exit code" 0 "$program_status"
 expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"

@@ -20,6 +20,59 @@ clear_program_registry() {
   wine reg delete 'HKLM\Software\ORBANA' /f </dev/null >/dev/null 2>&1 || true
 }
 
+# A calibration stored as a calibrated computer has it, so that none runs.
+store_calibration() {
+  wine reg add 'HKLM\Software\ORBANA\Vertical Parallax' /v 768 /t REG_SZ /d "$1" /f \
+    </dev/null >/dev/null 2>&1
+}
+
+# Waits until a window of that name exists.
+wait_for_program_window() {
+  local name=$1 seconds=$2 waited=0
+  until xdotool search --name "$name" >/dev/null 2>&1; do
+    if [ $waited -ge $((seconds * 10)) ]; then
+      echo "FAIL: no window '$name' within ${seconds} s"
+      failures=$((failures + 1))
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+}
+
+# Whether the table of contents is on the screen: its face around the abstract's black
+# band.
+contents_visible() {
+  local shot
+  shot=$(xwd -root -silent | convert xwd:- -format \
+    "%[fx:int(255*p{300,60}.r)],%[fx:int(255*p{60,600}.g)],%[fx:int(255*p{512,200}.b)]" info:)
+  [ "$shot" = "245,245,0" ]
+}
+
+# Presses Shift (a key that ends the intro and does nothing in the table of contents)
+# until the table of contents shows; 1 when it never does within `seconds`.
+press_until_contents() {
+  local seconds=$1 tries=0
+  while [ $tries -lt $((seconds * 2)) ]; do
+    if contents_visible; then
+      return 0
+    fi
+    xdotool key shift
+    sleep 0.5
+    tries=$((tries + 1))
+  done
+  echo "FAIL: the table of contents did not show within ${seconds} s"
+  failures=$((failures + 1))
+  return 1
+}
+
+# As a user who only wants out: a key ends the intro, then "Quit" of the table of
+# contents (the large template at 8 x 16 dialog base units puts it at 39,666-202,712).
+leave_through_intro_and_quit() {
+  press_until_contents 40 || return 0
+  xdotool mousemove 120 690 click 1
+}
+
 # Runs the program with `dir` as its current directory (in the foreground; add &).
 run_program_in() {
   local dir=$1 exe=$2

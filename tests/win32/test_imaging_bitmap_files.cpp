@@ -22,7 +22,8 @@ PixelImage patternPicture(int width, int height) {
 
 // An 8-bit BMP file: `colours` table entries (biClrUsed as given), then one pixel byte per
 // pixel: index (x + y) % tableLength. Table entry i is a colour that no other entry has.
-std::vector<std::uint8_t> paletteFile(int width, int height, std::uint32_t clrUsed) {
+std::vector<std::uint8_t> paletteFile(int width, int height, std::uint32_t clrUsed,
+                                      bool topDown = false) {
     const std::uint32_t entries = clrUsed == 0 ? 256 : clrUsed;
     const std::size_t stride = (width + 3) / 4 * 4;
     std::vector<std::uint8_t> file(14 + 40 + 4 * entries + stride * height, 0);
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> paletteFile(int width, int height, std::uint32_t clrUs
     putU32(&file[2], static_cast<std::uint32_t>(file.size()));
     putU32(&file[14], 40);
     putI32(&file[18], width);
-    putI32(&file[22], height);
+    putI32(&file[22], topDown ? -height : height);
     putU16(&file[26], 1);
     putU16(&file[28], 8);
     putU32(&file[46], clrUsed);
@@ -44,7 +45,8 @@ std::vector<std::uint8_t> paletteFile(int width, int height, std::uint32_t clrUs
     std::uint8_t* pixels = &file[54 + 4 * entries];
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            pixels[(height - 1 - y) * stride + x] = static_cast<std::uint8_t>((x + y) % entries);
+            const int stored = topDown ? y : height - 1 - y;
+            pixels[stored * stride + x] = static_cast<std::uint8_t>((x + y) % entries);
         }
     }
     return file;
@@ -154,10 +156,16 @@ TEST_F(BitmapFileTest, RefusesFilesOutsideTheFormatWithoutAMessage) {
 
 TEST_F(BitmapFileTest, FindsTheEightBitPixelsAfterAColourTableOfBiClrUsedEntries) {
     // 16 entries put the pixels 64 bytes after the table's start; 0 means 256 entries, 1024.
-    for (std::uint32_t clrUsed : {16u, 0u, 256u, 3u}) {
+    // A top-down picture (negative height) is drawn upright too.
+    struct Case {
+        std::uint32_t clrUsed;
+        bool topDown;
+    };
+    for (const auto [clrUsed, topDown] :
+         {Case{16, false}, Case{0, false}, Case{256, false}, Case{3, false}, Case{16, true}}) {
         screen.fill([](int, int) { return 0xABCDEFu; });
         const std::uint32_t entries = clrUsed == 0 ? 256 : clrUsed;
-        DrawBitmapFile(writeBytes(directory.path(), "h.bmp", paletteFile(30, 7, clrUsed)),
+        DrawBitmapFile(writeBytes(directory.path(), "h.bmp", paletteFile(30, 7, clrUsed, topDown)),
                        screen.dc());
         for (int y = 0; y < 7; ++y) {
             for (int x = 0; x < 30; ++x) {

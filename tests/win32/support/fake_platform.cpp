@@ -26,8 +26,42 @@ int FakePlatform::messageBox(const char* text, const char* caption, unsigned typ
     return answer;
 }
 
-INT_PTR FakePlatform::dialogBox(HINSTANCE, const char* templateName, HWND owner, DLGPROC, LPARAM) {
+namespace {
+
+std::vector<std::function<void(HWND)>> pendingDrivers;
+
+BOOL CALLBACK findEnabledDialog(HWND window, LPARAM found) {
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (lstrcmpA(className, "#32770") == 0 && IsWindowEnabled(window) && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+    }
+    return TRUE;
+}
+
+void CALLBACK driveDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findEnabledDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (dialog == nullptr || pendingDrivers.empty()) {
+        return; // not on screen yet: the timer comes again
+    }
+    KillTimer(nullptr, timer);
+    auto drive = std::move(pendingDrivers.back());
+    pendingDrivers.pop_back();
+    drive(dialog);
+}
+
+} // namespace
+
+INT_PTR FakePlatform::dialogBox(HINSTANCE instance, const char* templateName, HWND owner,
+                                DLGPROC procedure, LPARAM parameter) {
     dialogTemplates.push_back(templateName);
+    auto real = realDialogs.find(templateName);
+    if (real != realDialogs.end()) {
+        pendingDrivers.push_back(real->second);
+        SetTimer(nullptr, 0, 30, driveDialog);
+        return DialogBoxParamA(instance, templateName, owner, procedure, parameter);
+    }
     auto scripted = dialogs.find(templateName);
     return scripted == dialogs.end() ? -1 : scripted->second(owner);
 }
@@ -37,8 +71,18 @@ void FakePlatform::beep(unsigned type) {
 }
 
 std::uint32_t FakePlatform::milliseconds() {
+    if (clock != nextReading_) {
+        readingsSinceSet_ = 0; // the test set the clock
+    }
+    if (clockStep == 0 && ++readingsSinceSet_ > kStandingClockReadings) {
+        clock += 1;
+    }
     const std::uint32_t now = clock;
+    if (onClockReading) {
+        onClockReading(now);
+    }
     clock += clockStep;
+    nextReading_ = clock;
     return now;
 }
 
@@ -47,6 +91,7 @@ UtcDate FakePlatform::utcDate() {
 }
 
 DWORD FakePlatform::logicalDriveStrings(DWORD bufferLength, char* buffer) {
+    ++driveListReads;
     const DWORD needed = static_cast<DWORD>(driveStrings.size()) + 1;
     if (needed > bufferLength) {
         return needed;

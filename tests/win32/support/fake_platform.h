@@ -33,8 +33,15 @@ class FakePlatform : public Platform {
     std::deque<int> messageBoxAnswers; // default IDOK
     // Called for each modal dialog by template name; unscripted templates end with -1.
     std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
+    // Templates run for real (DialogBoxParamA with the program's procedure); the driver
+    // is called with the dialog once it has handled what it posted to itself at opening,
+    // and must end it (by clicks, keys or EndDialog).
+    std::map<std::string, std::function<void(HWND dialog)>> realDialogs;
     std::uint32_t clock = 1000;
     std::uint32_t clockStep = 0; // added after every reading
+    // Called with each reading of the clock before it is returned, for example to look at
+    // the screen during a busy wait.
+    std::function<void(std::uint32_t reading)> onClockReading;
     UtcDate date = {7, 12, 2026};
     std::string driveStrings; // "C:\\\0D:\\\0" style, without the final NUL
     std::map<std::string, std::uint64_t> freeSpace;
@@ -50,6 +57,12 @@ class FakePlatform : public Platform {
     std::vector<std::pair<UINT, DWORD>> exitRequests;
     std::vector<BOOL> screenSaverSwitches;
     std::vector<RecordedMci> mciCommands;
+    int driveListReads = 0;
+
+    // A busy wait reads the clock over and over. With clockStep 0 the clock stands still
+    // for this many readings after a test last set it, then moves on by 1 ms a reading, so
+    // that a hold the test did not script ends instead of spinning forever.
+    static constexpr int kStandingClockReadings = 1000;
 
     int messageBox(const char* text, const char* caption, unsigned type) override;
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
@@ -66,6 +79,10 @@ class FakePlatform : public Platform {
     BOOL setScreenSaverActive(BOOL active) override;
     MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
                         DWORD_PTR parameters) override;
+
+  private:
+    std::uint32_t nextReading_ = clock; // what `clock` holds unless the test changed it
+    int readingsSinceSet_ = 0;
 };
 
 // A display mode record as EnumDisplaySettingsA fills it.

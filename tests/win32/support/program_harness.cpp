@@ -36,6 +36,7 @@ void resetProgramState() {
     screenDC = nullptr;
     largeDialogs = 0;
     screenGeometry = {0, 0, 0, 0};
+    switchCodeSettings = kDefaultSwitchCodeSettings;
     verticalParallax = 0;
     lowerImageTop = kLowerImageTopBase;
 }
@@ -206,6 +207,8 @@ void MainWindowTest::SetUp() {
     ASSERT_NE(window, nullptr);
     screenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     largeDialogs = 1;
+    // A presentation that reaches the table of contents ends the program there.
+    fake.dialogs["ModeAndSeriesSelect"] = [](HWND) -> INT_PTR { return 1; };
 }
 
 void MainWindowTest::TearDown() {

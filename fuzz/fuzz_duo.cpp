@@ -1,0 +1,29 @@
+// The DUO reader and the stereo composer on any bytes, at lowerImageTop values across and
+// beyond the calibration's range.
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "imaging/stereo_composer.h"
+
+namespace {
+
+volatile std::uint32_t sink;
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // An exact copy: the views point into it, and a read past its end is caught.
+    const std::vector<std::uint8_t> bytes(data, data + size);
+    DuoFile file;
+    if (readDuoFile(bytes, file) != DuoStatus::Loaded) {
+        return 0;
+    }
+    const int lowerImageTop = 354 + static_cast<int>(size % 101);
+    const PixelImage screen = composeStereoImage(file, lowerImageTop);
+    sink = screen.at(512, 383) ^ screen.at(0, 0) ^ screen.at(1023, 767);
+    if (size % 7 == 0) {
+        sink = composeStereoImage(file, size % 2 ? -100000 : 100000).at(0, 0);
+    }
+    return 0;
+}

@@ -1,0 +1,71 @@
+// The intro dialog: the title picture until a key or a mouse button, with the spoken
+// prompt and the version text every 30 seconds.
+#include "app/messages.h"
+#include "app/narration.h"
+#include "app/program_resources.h"
+#include "content/content_globals.h"
+#include "dialogs/dialogs.h"
+#include "display/display_globals.h"
+#include "imaging/bitmap_primitives.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr UINT kPromptPeriod = 30000;
+HBITMAP introPicture = nullptr;
+
+void promptAndShowVersion(HWND dialog) {
+    KillTimer(dialog, IntroPromptTimer);
+    PlayWaveBlocking(courseRoot + "program\\Prompt.wav");
+    SetBkMode(screenDC, TRANSPARENT);
+    SetTextAlign(screenDC, TA_CENTER | TA_BASELINE);
+    SelectObject(screenDC, programResources.versionFont);
+    SetTextColor(screenDC, RGB(255, 0, 0));
+    char version[20];
+    std::snprintf(version, sizeof version, "Version %s", programVersion);
+    TextOutA(screenDC, 950, 20, version, static_cast<int>(std::strlen(version)));
+    SetTimer(dialog, IntroPromptTimer, kPromptPeriod, nullptr);
+}
+
+void endIntro(HWND dialog) {
+    KillTimer(dialog, IntroPromptTimer);
+    if (introPicture != nullptr) {
+        DeleteObject(introPicture);
+        introPicture = nullptr;
+    }
+    EndDialog(dialog, 0);
+}
+
+INT_PTR CALLBACK introProc(HWND dialog, UINT message, WPARAM, LPARAM) {
+    switch (message) {
+    case WM_INITDIALOG:
+        introPicture = LoadBitmapFile(courseRoot + "program\\intro.bmp", screenDC);
+        PostMessageA(dialog, WM_PROCEED, 1, 0);
+        return TRUE;
+    case WM_PROCEED:
+        // The dialog paints itself first, so that what is drawn now stays on top.
+        UpdateWindow(dialog);
+        DrawBitmap(introPicture, screenDC);
+        SetTimer(dialog, IntroPromptTimer, kPromptPeriod, nullptr);
+        return TRUE;
+    case WM_TIMER:
+        promptAndShowVersion(dialog);
+        return TRUE;
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        endIntro(dialog);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR runIntroDialog(HWND owner) {
+    return runTemplateDialog("Intro", "Intro1", owner, introProc);
+}

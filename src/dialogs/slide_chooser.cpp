@@ -1,0 +1,128 @@
+// The slide chooser: a full-screen overview of the current series, one icon per slide
+// with its number above and its script's name below; a click on an icon jumps to it.
+#include "app/messages.h"
+#include "app/presentation_globals.h"
+#include "app/program_resources.h"
+#include "content/content_globals.h"
+#include "dialogs/chooser_grid.h"
+#include "dialogs/dialog_ids.h"
+#include "dialogs/dialogs.h"
+#include "display/display_globals.h"
+#include "content/content_files.h"
+#include "imaging/bitmap_primitives.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+namespace {
+
+// 1 after a left button press inside the dialog, 0 after each drawing.
+int clickArmed = 0;
+// The text colour the presentation had when the chooser opened, given back at its end.
+COLORREF notedTextColour = 0;
+
+std::string slideDirectoryOf(int slide) {
+    return courseRoot + seriesName + "\\Slide" + std::to_string(slide) + "\\";
+}
+
+// A slide without a script is labelled "(no script)" so that the gap is visible.
+std::string shownScriptName(const std::string& directory) {
+    const std::optional<std::string> name = findFirstFileName(directory + "*.scp");
+    return name ? chooserScriptLabel(*name) : "(no script)";
+}
+
+void drawCentred(int x, int y, const std::string& text) {
+    TextOutA(screenDC, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+void drawSlide(int slide) {
+    const GridPoint corner = chooserIconCorner(slide);
+    const std::string directory = slideDirectoryOf(slide);
+    if (const std::optional<std::string> icon = findFirstFileName(directory + "*.icn")) {
+        HBITMAP picture = LoadBitmapFile(directory + *icon, screenDC);
+        if (picture != nullptr) {
+            DrawBitmapAt(picture, screenDC, corner.x, corner.y);
+            DeleteObject(picture);
+        }
+    }
+    SetTextColor(screenDC, slide == currentSlide ? RGB(255, 0, 0) : RGB(0, 0, 0));
+    drawCentred(corner.x + 50, corner.y - 5, "Slide " + std::to_string(slide));
+    drawCentred(corner.x + 50, corner.y + 100, shownScriptName(directory));
+}
+
+void drawChooser() {
+    HGDIOBJ keptFont = SelectObject(screenDC, programResources.labelFont);
+    SetBkMode(screenDC, TRANSPARENT);
+    SetTextColor(screenDC, RGB(0, 0, 0));
+    SetTextAlign(screenDC, TA_CENTER | TA_BASELINE);
+    for (int slide = 1; slide <= slideCount; ++slide) {
+        drawSlide(slide);
+    }
+    SelectObject(screenDC, programResources.buttonFont);
+    SetBkMode(screenDC, TRANSPARENT);
+    SetTextColor(screenDC, RGB(0, 0, 0));
+    SetTextAlign(screenDC, TA_CENTER | TA_BASELINE);
+    drawCentred(512, 40, currentSeriesTitle);
+    SelectObject(screenDC, keptFont);
+    clickArmed = 0;
+}
+
+void endChooser(HWND dialog, INT_PTR result) {
+    SetTextColor(screenDC, notedTextColour);
+    EndDialog(dialog, result);
+}
+
+void leftButtonUp(HWND dialog, LPARAM position) {
+    if (clickArmed == 0) {
+        return; // a release without a press since the last drawing
+    }
+    const int slide = chooserSlideAt(GET_X_LPARAM(position), GET_Y_LPARAM(position), slideCount);
+    if (slide == 0) {
+        return;
+    }
+    ShowCursor(FALSE);
+    endChooser(dialog, ChooserSlideBase + slide);
+}
+
+INT_PTR CALLBACK slideChooserProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        notedTextColour = GetTextColor(screenDC);
+        ShowCursor(TRUE);
+        PostMessageA(dialog, WM_PROCEED, 1, 0);
+        return TRUE;
+    case WM_PROCEED:
+        // The dialog paints itself first, so that what is drawn now stays on top.
+        UpdateWindow(dialog);
+        drawChooser();
+        return TRUE;
+    case WM_LBUTTONDOWN:
+        clickArmed = 1;
+        return TRUE;
+    case WM_LBUTTONUP:
+        leftButtonUp(dialog, lParam);
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_HELP_BUTTON) {
+            runHelpDialog(dialog);
+            PostMessageA(dialog, WM_PROCEED, 1, 0);
+            return TRUE;
+        }
+        if (LOWORD(wParam) == IDC_CONTENTS_BUTTON) {
+            endChooser(dialog, ChooserToContents);
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+INT_PTR runSlideChooser(HWND owner) {
+    const INT_PTR result = runTemplateDialog("Skip", "Skip1", owner, slideChooserProc);
+    // A chooser that cannot be shown names no slide: back to the table of contents.
+    return result == -1 ? INT_PTR{ChooserToContents} : result;
+}

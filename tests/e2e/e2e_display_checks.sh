@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The real start-up checks under Wine and Xvfb: the project prefix's system font and the test
+# screen pass them and the newest version is recorded; a newer recorded version is warned of
+# and the program goes on; without a course anywhere the program says so and ends.
+set -euo pipefail
+exe=$1
+artifacts=$2
+source "$(dirname "$0")/lib.sh"
+
+product='HKLM\Software\ORBANA\CorpusView'
+course=$(make_course_dir)
+nowhere=$(mktemp -d)
+trap 'rm -rf "$course" "$nowhere"' EXIT
+
+# Waits up to `seconds` for a window titled `title`; prints its id.
+wait_for_window() {
+  local title=$1 seconds=$2 waited=0 id
+  while [ $waited -lt $((seconds * 10)) ]; do
+    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# Answers the message box titled `title` with Return, after a screenshot of it.
+answer_message_box() {
+  local title=$1 shot=$2 id
+  if ! id=$(wait_for_window "$title" 20); then
+    echo "FAIL: no message box \"$title\""
+    failures=$((failures + 1))
+    return 0
+  fi
+  echo "ok: message box \"$title\" shown"
+  sleep 0.3
+  screenshot "$shot"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key Return
+}
+
+echo "== a first run records the program's version"
+clear_program_registry
+run_program_in "$course" "$exe" &
+program=$!
+leave_through_intro_and_quit
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+expect_equal "Newest Version" "5.0" "$(registry_value "$product" 'Newest Version')"
+expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
+
+echo "== a newer version recorded: the warning, then the program goes on"
+wine reg add "$product" /v 'Newest Version' /t REG_SZ /d 9.9 /f </dev/null >/dev/null 2>&1
+run_program_in "$course" "$exe" &
+program=$!
+answer_message_box "Obsolete Version Warning!" "$artifacts/obsolete-version.png"
+leave_through_intro_and_quit
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+expect_equal "Newest Version" "9.9" "$(registry_value "$product" 'Newest Version')"
+expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
+
+echo "== the off code at start-up, held long enough to be seen"
+clear_program_registry
+wine reg add 'HKLM\Software\ORBANA\Error Codes' /v TimeToGo /t REG_SZ /d 4000 /f \
+  </dev/null >/dev/null 2>&1
+run_program_in "$course" "$exe" &
+program=$!
+# The colours of several pixels of one screenshot, "r,g,b" each, space-separated.
+pixels_of_one_shot() {
+  local file=$1 expression="" point
+  shift
+  for point in "$@"; do
+    expression+="%[fx:int(255*p{${point}}.r)],%[fx:int(255*p{${point}}.g)],%[fx:int(255*p{${point}}.b)] "
+  done
+  convert "$file" -format "${expression% }" info:
+}
+# Takes screenshots until the pixel at $1 has colour $2 (at most 15 s); 1 when it never does.
+shot_when() {
+  local point=$1 colour=$2 file=$3 tries=0
+  while [ $tries -lt 60 ]; do
+    screenshot "$file"
+    if [ "$(pixels_of_one_shot "$file" "$point")" = "$colour" ]; then
+      return 0
+    fi
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+red=255,0,0 green=0,255,0 yellow=255,255,0 white=255,255,255 black=0,0,0
+if shot_when 512,0 $red "$artifacts/off-code-colours.png"; then
+  expect_equal "coloured rows 0, 2, 4, 7, 8 and the band row 364" \
+    "$red $green $yellow $yellow $black $black" \
+    "$(pixels_of_one_shot "$artifacts/off-code-colours.png" 1,0 1,2 1000,4 1,7 1,8 1,364)"
+else
+  echo "FAIL: the off code's coloured rows were not seen"
+  failures=$((failures + 1))
+fi
+if shot_when 512,380 $white "$artifacts/off-code-band.png"; then
+  expect_equal "rows 7, 363, 364, 403 and 404" "$yellow $black $white $white $black" \
+    "$(pixels_of_one_shot "$artifacts/off-code-band.png" 1,7 1,363 1023,364 1,403 1,404)"
+else
+  echo "FAIL: the off code's white band was not seen"
+  failures=$((failures + 1))
+fi
+leave_through_intro_and_quit
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+
+echo "== no course here or on any drive"
+clear_program_registry
+run_program_in "$nowhere" "$exe" &
+program=$!
+answer_message_box "No Program Directory!" "$artifacts/no-program-directory.png"
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+expect_equal "Newest Version" "" "$(registry_value "$product" 'Newest Version')"
+expect_equal "Last Mode" "Lecture" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
+finish
