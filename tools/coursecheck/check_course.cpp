@@ -25,7 +25,7 @@ void requireFile(const CheckContext& c, const std::string& relative,
                  std::optional<std::string> (*check)(const fs::path&)) {
     const auto path = findPath(c.root, relative);
     if (!path) {
-        c.problems.add(c.root / relative, 0, "missing");
+        c.problems.add(contentPath(c.root, relative), 0, "missing");
         return;
     }
     if (const auto problem = check(*path)) {
@@ -91,10 +91,10 @@ void checkProgramFiles(const CheckContext& c) {
         // A Volume II CD: the installation copies its combined files over the copy.
         requireFile(c, kFullIntroPictureFile, directBitmapProblem);
         if (!findPath(c.root, kFullSeriesListFile)) {
-            c.problems.add(c.root / kFullSeriesListFile, 0, "missing on Volume II");
+            c.problems.add(contentPath(c.root, kFullSeriesListFile), 0, "missing on Volume II");
         }
         if (!findPath(c.root, kFullIndexListFile)) {
-            c.problems.add(c.root / kFullIndexListFile, 0, "missing on Volume II");
+            c.problems.add(contentPath(c.root, kFullIndexListFile), 0, "missing on Volume II");
         }
     }
 }
@@ -102,7 +102,8 @@ void checkProgramFiles(const CheckContext& c) {
 void checkSeriesList(const CheckContext& c, const std::string& relative, bool series) {
     const auto path = findPath(c.root, relative);
     if (!path) {
-        c.problems.add(c.root / relative, 0, "missing: the table of contents stays empty");
+        c.problems.add(contentPath(c.root, relative), 0,
+                       "missing: the table of contents stays empty");
         return;
     }
     const auto bytes = readHostFile(*path);

@@ -85,7 +85,7 @@ void checkEntry(const CheckContext& c, const fs::path& list, int line, const Ind
 void checkIndexList(const CheckContext& c, const std::string& relative, bool entries) {
     const auto path = findPath(c.root, relative);
     if (!path) {
-        c.problems.add(c.root / relative, 0, "missing: the index stays empty");
+        c.problems.add(contentPath(c.root, relative), 0, "missing: the index stays empty");
         return;
     }
     const auto bytes = readHostFile(*path);

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int kQueryLines = 5;
+// The question reads each line from a window of 100 bytes; any bytes left make a line.
+constexpr LineRules kQueryLineRules = {100, 0, LineEnds::LineFeed};
 // The question confines the mouse to columns 0 to 1022 and rows 0 to 349.
 constexpr int kMouseRight = 1022;
 constexpr int kMouseBottom = 349;
@@ -43,7 +45,7 @@ void checkQueryFile(const CheckContext& c, const fs::path& path) {
 
 void checkQueryBytes(std::string_view bytes,
                      const std::function<void(int line, const std::string& text)>& report) {
-    LineWalker walker(bytes, kScriptLineRules);
+    LineWalker walker(bytes, kQueryLineRules);
     std::vector<std::string> lines;
     ContentLine line{};
     while (lines.size() < kQueryLines && walker.next(line)) {

@@ -27,6 +27,12 @@ bool matches(const std::string& name, const std::string& pattern) {
 
 } // namespace
 
+fs::path contentPath(const fs::path& root, const std::string& relative) {
+    std::string path = relative;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return root / path;
+}
+
 std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name) {
     std::error_code ec;
     if (fs::exists(dir / name, ec)) {

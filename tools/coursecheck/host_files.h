@@ -11,6 +11,8 @@
 
 namespace fs = std::filesystem;
 
+// `root` joined with a content path written with "\" separators.
+fs::path contentPath(const fs::path& root, const std::string& relative);
 // The entry of `dir` named `name` (a file or a directory), any case; none when absent.
 std::optional<fs::path> findEntry(const fs::path& dir, const std::string& name);
 // The entry at the relative path `relative` (separated by "\" or "/"), any case.

@@ -4,9 +4,9 @@
 namespace {
 
 const StereoCamera kFront = cameraAt({0, 1.5, 50}, {0, 1.5, 0}, 2.6);
-const StereoCamera kLeft = cameraAt({38, 4, 36}, {1, 1, 0}, 2.6);
+const StereoCamera kLeft = cameraAt({40, 5, 40}, {1, 3, 0}, 2.6);
 const StereoCamera kVessels = cameraAt({-6, 12, 38}, {0.5, 6, 0}, 2.2);
-const StereoCamera kCoronary = cameraAt({6, -4, 36}, {0, -1, 1}, 2.0);
+const StereoCamera kCoronary = cameraAt({9, -1.5, 54}, {0.5, 3.5, 0}, 2.8);
 
 SlidePlan surface() {
     SlidePlan p{.scriptName = "Surface",
@@ -76,7 +76,7 @@ SlidePlan leftSide() {
     p.layout.bits = 16;
     p.labels = {{"Left auricle", "left auricle", 150, -30},
                 {"Left ventricle", "left ventricle", 170, 30},
-                {"Aorta", "aorta", 120, -40}};
+                {"Aorta", "aorta", 150, 20}};
     p.narrations = {{"left", "From the left, the left auricle peeps out beside the pulmonary "
                              "trunk, and the left ventricle forms the rounded border."}};
     p.script = [p](ScriptText& s, const SlideContext& c) {
@@ -102,7 +102,7 @@ SlidePlan coronary() {
                                  "between the ventricles; the right coronary artery circles "
                                  "to the right."}};
     p.script = [p](ScriptText& s, const SlideContext& c) {
-        openSlide(s, p, "Anterior view", "Red", 13);
+        openSlide(s, p, "Anterior view", "White", 13);
         s.delay(3).mark().labelled(p.labels[0]);
         s.delay(4).mark().colour("Purple").labelled(p.labels[1]);
         s.delay(3).mark().eraseTitle().eraseCaption().title("The Heart: End of the Series");

@@ -3,8 +3,8 @@
 
 namespace {
 
-const StereoCamera kFront = cameraAt({0, 0, 62}, {0, 0, 0}, 3.0);
-const StereoCamera kJoint = cameraAt({0, 1, 36}, {0, 0.5, 0}, 1.8);
+const StereoCamera kFront = cameraAt({0, -0.5, 62}, {0, -0.5, 0}, 3.0);
+const StereoCamera kJoint = cameraAt({0, -1, 46}, {0, -1.5, 0}, 2.2);
 const StereoCamera kOblique = cameraAt({36, 6, 44}, {0, 0, 0}, 2.8);
 const StereoCamera kLateral = cameraAt({-46, 4, 34}, {0, 0, 0}, 2.8);
 
@@ -14,7 +14,7 @@ SlidePlan bones() {
                 .model = "knee",
                 .camera = kFront,
                 .title = "The Bones of the Knee"};
-    p.labels = {{"Femur", "femur", 130, -10},
+    p.labels = {{"Femur", "femur", 150, 30},
                 {"Patella", "patella", 150, -10},
                 {"Tibia", "tibia", 120, 0},
                 {"Fibula", "fibula", -130, 20}};

@@ -1,5 +1,6 @@
 #include "demo_course/program_pictures.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -26,13 +27,22 @@ Picture introPicture(const Fonts& fonts, const std::string& subtitle, const Pict
                      const std::vector<std::string>& seriesTitles) {
     Picture p(1024, 768);
     verticalGradient(p, {10, 14, 30}, {0, 0, 4});
-    pastePicture(p, backdrop, 1024 - backdrop.width, (768 - backdrop.height) / 2);
+    // The rendered model, its edges faded into the screen's own background.
+    const int left = 1024 - backdrop.width;
+    const int top = (768 - backdrop.height) / 2;
+    for (int y = 0; y < backdrop.height; ++y) {
+        for (int x = 0; x < backdrop.width; ++x) {
+            const int edge = std::min({x, y, backdrop.width - 1 - x, backdrop.height - 1 - y});
+            p.blend(left + x, top + y, backdrop.at(x, y), std::min(1.0, edge / 80.0));
+        }
+    }
     fonts.bold.draw(p, "CorpusView", 60, 170, 84, kTitleColour);
     fonts.regular.draw(p, "Stereoscopic Anatomy", 64, 230, 40, kTextColour);
     fonts.regular.draw(p, subtitle, 64, 290, 32, kAccent);
     int y = 380;
     for (const std::string& title : seriesTitles) {
-        fonts.regular.draw(p, "\x95  " + title, 70, y, 28, kTextColour);
+        p.fillRect(70, y - 13, 8, 8, kAccent);
+        fonts.regular.draw(p, title, 92, y, 28, kTextColour);
         y += 42;
     }
     p.fillRect(60, 650, 520, 2, kAccent);

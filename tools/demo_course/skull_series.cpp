@@ -165,7 +165,7 @@ SlidePlan teeth() {
                   80,
                   16}};
     p.script = [p](ScriptText& s, const SlideContext& c) {
-        openSlide(s, p, "Anterior view, mouth closed", "White");
+        openSlide(s, p, "Anterior view, mouth closed", "Red");
         s.delay(3).mark().labelled(p.labels[0]);
         s.delay(3).query("lower");
         s.mark().labelled(p.labels[1]);
@@ -271,14 +271,15 @@ SeriesPlan skullSeries() {
     SeriesPlan s;
     s.directory = "Skull";
     s.title = "The Skull";
+    // About 32 characters fit beside the picture.
     s.abstract = {"The bones of the skull in ten",
-                  "stereoscopic views: the cranium,",
-                  "the face, the orbits, the cheek",
-                  "bones, the mandible and the teeth.",
+                  "stereoscopic views: cranium,",
+                  "face, orbits, cheek bones,",
+                  "mandible and teeth.",
                   "",
                   "Two questions ask you to find",
                   "structures in the picture.",
-                  "About ten minutes in Tutorial Mode."};
+                  "Ten minutes in Tutorial Mode."};
     s.pictureModel = "skull";
     s.pictureCamera = kCheek;
     s.slides = {frontView(), orbits(), sideView(), mandible(), above(),

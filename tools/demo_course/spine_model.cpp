@@ -29,7 +29,7 @@ AnatomyModel spineModel() {
             s.add("intervertebral disc", cylinder({0, y - 2.8, 1.6}, {0, y - 1.4, 1.6}, 2.5), disc);
         }
     }
-    s.add("spinal cord", capsule({0, 9.0, -0.7}, {0, -9.0, -0.7}, 0.75), nerve);
+    s.add("spinal cord", capsule({0, 7.2, -0.7}, {0, -7.2, -0.7}, 0.75), nerve);
     for (double side : {-1.0, 1.0}) {
         for (int i = 0; i < 2; ++i) {
             const double y = 2.1 - 4.2 * i;
@@ -44,7 +44,7 @@ AnatomyModel spineModel() {
         {"vertebral body", {-2.0, 4.2, 3.4}},     {"intervertebral disc", {-1.8, 2.1, 3.4}},
         {"pedicle", {-2.0, 0.4, -0.6}},           {"lamina", {-0.9, 0.2, -2.8}},
         {"spinous process", {0, -1.0, -6.3}},     {"transverse process", {-4.6, 0.8, -2.2}},
-        {"articular process", {-2.2, 4.5, -2.1}}, {"spinal cord", {0, 7.0, -1.5}},
+        {"articular process", {-2.2, 4.5, -2.1}}, {"spinal cord", {0, 6.0, -1.5}},
         {"spinal nerve", {-3.2, -2.8, 0.5}},
     };
     return m;

@@ -6,7 +6,7 @@ namespace {
 
 const StereoCamera kOblique = cameraAt({-30, 10, -34}, {0, 0.5, -1}, 2.4);
 const StereoCamera kSide = cameraAt({-44, 2, 4}, {0, 0, 0}, 2.4);
-const StereoCamera kBehind = cameraAt({-6, 6, -42}, {0, 0, -1}, 2.2);
+const StereoCamera kBehind = cameraAt({-6, 5, -50}, {0, 0.5, -1}, 2.4);
 
 SlidePlan vertebrae() {
     SlidePlan p{.scriptName = "Vertebrae",
@@ -14,9 +14,9 @@ SlidePlan vertebrae() {
                 .model = "spine",
                 .camera = kOblique,
                 .title = "Lumbar Vertebrae"};
-    p.labels = {{"Vertebral body", "vertebral body", -170, -20},
-                {"Intervertebral disc", "intervertebral disc", -190, 20},
-                {"Spinous process", "spinous process", 170, 30}};
+    p.labels = {{"Vertebral body", "vertebral body", 170, -20},
+                {"Intervertebral disc", "intervertebral disc", 190, 20},
+                {"Spinous process", "spinous process", -170, 30}};
     p.indexTerms = {"Vertebral body", "Intervertebral disc", "Spinous process"};
     p.script = [p](ScriptText& s, const SlideContext&) {
         s.comment("No narration here: Tutorial Mode plays the course's notice instead");
@@ -59,9 +59,9 @@ SlidePlan processes() {
                 .camera = kSide,
                 .title = "Processes of a Vertebra"};
     p.layout.bits = 16;
-    p.labels = {{"Transverse process", "transverse process", -40, -60},
-                {"Articular process", "articular process", 40, -70},
-                {"Spinous process", "spinous process", 150, 20}};
+    p.labels = {{"Transverse process", "transverse process", -180, -10},
+                {"Articular process", "articular process", 170, -30},
+                {"Spinous process", "spinous process", -170, 30}};
     p.indexTerms = {"Transverse process"};
     p.narrations = {{"processes", "Each vertebra carries processes: the spinous process "
                                   "behind, a transverse process on each side, and articular "
