@@ -12,6 +12,7 @@
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"
+#include "imaging/dib_pixels.h"
 
 #include <cstring>
 
@@ -195,6 +196,36 @@ TEST_F(DialogTest, ChooserBackToTheContents) {
     fake.realDialogs["Skip1"] = [](HWND dialog) { click(dialog, IDC_CONTENTS_BUTTON); };
     EXPECT_EQ(runSlideChooser(window), ChooserToContents);
     EXPECT_EQ(GetTextColor(screenDC), RGB(9, 9, 9));
+}
+
+TEST_F(DialogTest, HelpShowsThePictureOfTheModeAndEndsWithContinue) {
+    // A 24-bit picture for Tutorial mode, none for the other modes.
+    const std::vector<std::uint8_t> bmp = encodeBmpFile(PixelImage(8, 8, 0x123456), 24);
+    course.writeFile("Corpus\\program\\helpauto.bmp", std::string(bmp.begin(), bmp.end()));
+    struct Case {
+        ChosenMode mode;
+        std::size_t warnings;
+    };
+    for (const Case& c : {Case{ChosenMode::Tutorial, 1}, Case{ChosenMode::Lecture, 0},
+                          Case{ChosenMode::Quiz, 0}, Case{ChosenMode::IndexEntry, 0}}) {
+        modeFlags = modeFlagsFor(c.mode);
+        fake.messageBoxes.clear();
+        fake.realDialogs["Help"] = [&](HWND dialog) {
+            EXPECT_EQ(reinterpret_cast<HFONT>(
+                          SendDlgItemMessageA(dialog, IDC_CONTINUE_BUTTON, WM_GETFONT, 0, 0)),
+                      programResources.buttonFont);
+            EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_CONTINUE_BUTTON)));
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0); // Enter ends nothing
+            EXPECT_TRUE(IsWindow(dialog));
+            click(dialog, IDC_CONTINUE_BUTTON);
+        };
+        EXPECT_EQ(runHelpDialog(window), IDC_CONTINUE_BUTTON);
+        ASSERT_EQ(fake.messageBoxes.size(), c.warnings);
+        if (c.warnings != 0) {
+            EXPECT_EQ(fake.messageBoxes[0].text, "Not an 8 bit BMP");
+            EXPECT_EQ(fake.messageBoxes[0].caption, "Image Load Error");
+        }
+    }
 }
 
 TEST_F(DialogTest, IntroEndsOnAKeyOrButtonButNotOnEnterOrEscape) {
