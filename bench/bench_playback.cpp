@@ -10,6 +10,8 @@
 // series of nine slides of its own in a temporary directory.
 #include <windows.h>
 
+#include "bench_timing.h"
+
 #include <psapi.h>
 
 #include <algorithm>
@@ -29,22 +31,6 @@
 #include "imaging/stereo_image.h"
 
 namespace {
-
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void pump() {
     MSG message;

@@ -8,6 +8,8 @@
 // Run by hand under Wine with a screen (Xvfb): wine bench_stereo_image.exe [runs]
 #include <windows.h>
 
+#include "bench_timing.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -26,22 +28,6 @@
 #include "imaging/stereo_image_pixels.h"
 
 namespace {
-
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 PixelImage view(unsigned salt) {
     PixelImage image(1024, 364);
