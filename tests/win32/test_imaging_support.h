@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "support/screen_section.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,10 +29,9 @@ class TestScreen {
     PixelImage snapshot() const;
 
   private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ original_;
-    std::uint32_t* bits_ = nullptr;
+    ScreenSection section_;
+    HDC dc_ = section_.dc();
+    std::uint32_t* bits_ = section_.bits();
     HDC previousScreen_;
 };
 

@@ -9,19 +9,7 @@ MemoryScreen::MemoryScreen() {
         DeleteDC(screenDC);
         screenDC = nullptr;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = -kHeight; // top-down: row y is the y-th row in memory
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    dc_ = CreateCompatibleDC(nullptr);
-    bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    EXPECT_NE(bitmap_, nullptr);
-    bits_ = static_cast<std::uint32_t*>(bits);
-    original_ = SelectObject(dc_, bitmap_);
+    EXPECT_NE(section_.bitmap(), nullptr);
     screenDC = dc_;
 }
 
@@ -29,9 +17,6 @@ MemoryScreen::~MemoryScreen() {
     if (screenDC == dc_) {
         screenDC = nullptr;
     }
-    SelectObject(dc_, original_);
-    DeleteObject(bitmap_);
-    DeleteDC(dc_);
 }
 
 std::uint32_t MemoryScreen::pixel(int x, int y) const {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "support/screen_section.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -35,10 +37,9 @@ class MemoryScreen {
     static constexpr int kHeight = 768;
 
   private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
+    ScreenSection section_;
+    HDC dc_ = section_.dc();
+    std::uint32_t* bits_ = section_.bits();
 };
 
 // Rows described as ranges of one colour each; every other row has `background`.

@@ -4,12 +4,13 @@
 
 #include <windows.h>
 
+#include "support/screen_section.h"
+
 #include <cstdint>
 
 class ScreenDib {
   public:
-    ScreenDib();
-    ~ScreenDib();
+    ScreenDib() = default;
     ScreenDib(const ScreenDib&) = delete;
     ScreenDib& operator=(const ScreenDib&) = delete;
 
@@ -21,10 +22,9 @@ class ScreenDib {
     const std::uint32_t* bits() const { return bits_; }
 
   private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
+    ScreenSection section_;
+    HDC dc_ = section_.dc();
+    std::uint32_t* bits_ = section_.bits();
 };
 
 // A 1024 x 768 bitmap of a pattern no drawing makes (every pixel differs from its
