@@ -1,6 +1,7 @@
 // The start-up checks on the scripted platform: where the content is found, the version
 // record in the product key, the system font, the display mode passes, the restart question
 // and the fallback to the display as it is.
+#include "support/display_check_test.h"
 #include "support/program_harness.h"
 
 #include "content/content_globals.h"
@@ -25,18 +26,8 @@ std::string driveList(const std::vector<std::string>& roots) {
     return list;
 }
 
-class DisplayCheckTest : public ProgramTest {
+class DisplayCheckTest : public DisplayCheckFixture {
   protected:
-    void TearDown() override {
-        if (screenDC != nullptr) {
-            DeleteDC(screenDC);
-            screenDC = nullptr;
-        }
-        ProgramTest::TearDown();
-    }
-
-    int check() { return CheckDisplayEnvironment(courseRoot); }
-
     std::vector<std::string> captions() const {
         std::vector<std::string> seen;
         for (const RecordedMessageBox& box : fake.messageBoxes) {

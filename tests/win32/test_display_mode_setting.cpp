@@ -1,5 +1,6 @@
 // The display mode passes on the scripted platform: which modes are tried and how, the
 // restart question, and the fallback to the display as it already runs.
+#include "support/display_check_test.h"
 #include "support/program_harness.h"
 
 #include "content/content_globals.h"
@@ -13,21 +14,12 @@ namespace {
 
 constexpr DWORD kWantedFields = DM_BITSPERPEL | DM_PELSWIDTH | DM_PELSHEIGHT | DM_DISPLAYFREQUENCY;
 
-class DisplayModeTest : public ProgramTest {
+class DisplayModeTest : public DisplayCheckFixture {
   protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        DisplayCheckFixture::SetUp();
         here.makeDirectory("Corpus\\program");
     }
-    void TearDown() override {
-        if (screenDC != nullptr) {
-            DeleteDC(screenDC);
-            screenDC = nullptr;
-        }
-        ProgramTest::TearDown();
-    }
-
-    int check() { return CheckDisplayEnvironment(courseRoot); }
 
     // Each tried mode as "width x height x bits @ frequency".
     std::vector<std::string> triedModes() const {
