@@ -35,7 +35,7 @@ start_screen() {
 
 # Creates the prefix once and configures it; safe to call again.
 prepare_prefix() {
-  local marker="$WINEPREFIX/.corpusview-configured-4"
+  local marker="$WINEPREFIX/.corpusview-configured-5"
   if [ -f "$marker" ]; then
     return 0
   fi

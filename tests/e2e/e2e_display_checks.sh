@@ -53,7 +53,7 @@ expect_equal "Newest Version" "5.0" "$(registry_value "$product" 'Newest Version
 expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
 
 echo "== a newer version recorded: the warning, then the program goes on"
-wine reg add "$product" /v 'Newest Version' /t REG_SZ /d 9.9 /f </dev/null >/dev/null 2>&1
+program_reg add "$product" /v 'Newest Version' /t REG_SZ /d 9.9 /f >/dev/null 2>&1
 run_program_in "$course" "$exe" &
 program=$!
 answer_message_box "Obsolete Version Warning!" "$artifacts/obsolete-version.png"
@@ -65,8 +65,8 @@ expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lect
 
 echo "== the off code at start-up, held long enough to be seen"
 clear_program_registry
-wine reg add 'HKLM\Software\ORBANA\Error Codes' /v TimeToGo /t REG_SZ /d 4000 /f \
-  </dev/null >/dev/null 2>&1
+program_reg add 'HKLM\Software\ORBANA\Error Codes' /v TimeToGo /t REG_SZ /d 4000 /f \
+  >/dev/null 2>&1
 run_program_in "$course" "$exe" &
 program=$!
 # The colours of several pixels of one screenshot, "r,g,b" each, space-separated.

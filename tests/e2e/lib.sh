@@ -16,14 +16,20 @@ make_course_dir() {
   echo "$dir"
 }
 
+# The program's registry values as the 32-bit program sees them (the Wow6432Node view of
+# the prefix): plain `wine reg` picks its view by what Wine has installed, so name it.
+program_reg() {
+  wine reg "$@" /reg:32 </dev/null
+}
+
 clear_program_registry() {
-  wine reg delete 'HKLM\Software\ORBANA' /f </dev/null >/dev/null 2>&1 || true
+  program_reg delete 'HKLM\Software\ORBANA' /f >/dev/null 2>&1 || true
 }
 
 # A calibration stored as a calibrated computer has it, so that none runs.
 store_calibration() {
-  wine reg add 'HKLM\Software\ORBANA\Vertical Parallax' /v 768 /t REG_SZ /d "$1" /f \
-    </dev/null >/dev/null 2>&1
+  program_reg add 'HKLM\Software\ORBANA\Vertical Parallax' /v 768 /t REG_SZ /d "$1" /f \
+    >/dev/null 2>&1
 }
 
 # Waits until a window of that name exists.
@@ -108,7 +114,7 @@ pixel_at() {
 }
 
 registry_value() {
-  wine reg query "$1" /v "$2" </dev/null 2>/dev/null | tr -d '\r' |
+  program_reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, name) { sub(/.*REG_SZ[ \t]*/, ""); print; exit }'
 }
 
