@@ -1,0 +1,150 @@
+#!/usr/bin/env bash
+# A question of the demo course answered as a student would, under Wine and Xvfb with real
+# mouse clicks: Tutorial Mode, the slide chooser to the Skull's "Teeth" slide, its question
+# in both views, two wrong answers ("Try Again."), then the right one ("Correct!"); the
+# screen under the panel and the pointer is as before the question, and the mouse is free.
+set -euo pipefail
+exe=$1
+artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+mkdir -p "$artifacts"
+
+course=$(make_course_dir)
+shots=$(mktemp -d)
+trap 'rm -rf "$course" "$shots"' EXIT
+clear_program_registry
+store_calibration 0
+
+slide=6
+query="$course/Corpus/Skull/Slide$slide/lower.qer"
+lower_top=404 # the lower view's first row with the stored parallax of 0
+if [ ! -f "$query" ]; then
+  echo "FAIL: the demo course has no question $query"
+  exit 1
+fi
+# The panel (line 1) and the answer region (line 5) as the course's file gives them.
+read -r _ left top right bottom depth < <(sed -n 1p "$query" | tr -d '\r')
+read -r t_left t_top t_right t_bottom < <(sed -n 5p "$query" | tr -d '\r')
+width=$((right - left + 1))
+height=$((bottom - top + 1))
+upper_panel="${width}x${height}+${left}+${top}"
+lower_panel="${width}x${height}+$((left - depth))+$((top + lower_top))"
+hit_x=$(((t_left + t_right) / 2))
+hit_y=$(((t_top + t_bottom) / 2))
+echo "panel $upper_panel (lower $lower_panel), answer region $t_left,$t_top-$t_right,$t_bottom"
+
+# Pixels of one colour ("r,g,b") in a region WxH+X+Y of a picture.
+count_colour_in() {
+  convert "$1" -crop "$3" +repage -fill black +opaque "rgb($2)" -fill white -opaque "rgb($2)" \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+# Pixels differing between two pictures over a region WxH+X+Y.
+differing_in() {
+  convert "$1" -crop "$3" +repage "$shots/a.png"
+  convert "$2" -crop "$3" +repage "$shots/b.png"
+  compare -metric AE "$shots/a.png" "$shots/b.png" null: 2>&1 || true
+}
+# The panel shows the question when it is mostly black with white text in both views.
+panel_up() {
+  local black white
+  black=$(count_colour_in "$1" 0,0,0 "$upper_panel")
+  white=$(count_colour_in "$1" 255,255,255 "$lower_panel")
+  [ "$black" -gt $((width * height * 3 / 4)) ] && [ "$white" -gt 50 ]
+}
+check() { # description, condition (a command)
+  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+
+run_program_in "$course" "$exe" &
+program=$!
+wait_for_program_window "CorpusView" 30
+press_until_contents 40 || true
+
+echo "== Tutorial Mode, then the slide chooser to slide $slide"
+xdotool mousemove 470 646 click 1 # "  Tutorial Mode"
+xdotool mousemove 903 689 click 1 # "Begin"
+sleep 3
+xdotool key n
+sleep 2
+xdotool mousemove 790 135 click 1 # slide 6's icon in the first row
+xdotool mousemove 300 340
+
+echo "== the screen just before the question, then the question"
+n=0
+found=0
+while [ $n -lt 120 ]; do # screenshots 0.25 s apart, for 30 s at most
+  shot="$shots/$n.png"
+  screenshot "$shot"
+  if panel_up "$shot"; then
+    found=1
+    break
+  fi
+  n=$((n + 1))
+  sleep 0.25
+done
+check "the question opens on slide $slide" test $found -eq 1
+[ $found -eq 1 ] || { finish; exit 1; }
+before="$shots/$((n - 1)).png"
+check "a screen was taken before it" test -f "$before"
+cp "$before" "$artifacts/01-before-question.png"
+
+xdotool mousemove 320 300 # the quiz's pointer appears once the mouse moves
+sleep 0.7
+screenshot "$artifacts/02-question.png"
+check "the question in the upper view" \
+  test "$(count_colour_in "$artifacts/02-question.png" 255,255,255 "$upper_panel")" -gt 50
+check "the quiz pointer in the upper view" \
+  test "$(pixel_at 335 316)" = "255,255,255"
+check "and in the lower view, without disparity" \
+  test "$(pixel_at 335 $((316 + lower_top)))" = "255,255,255"
+check "the mouse is confined to the upper view" \
+  sh -c "xdotool mousemove 320 700; sleep 0.3; xdotool getmouselocation | grep -q 'y:349 '"
+
+echo "== two wrong answers, then the right one"
+for attempt in 1 2; do
+  xdotool mousemove 100 300 click 1
+  sleep 0.7
+  screenshot "$artifacts/03-try-again-$attempt.png"
+  check "wrong answer $attempt is answered in the panel" \
+    test "$(differing_in "$artifacts/02-question.png" "$artifacts/03-try-again-$attempt.png" \
+      "$upper_panel")" -gt 100
+  sleep 2
+  screenshot "$shots/again-$attempt.png"
+  check "the question shows again after 2 seconds" panel_up "$shots/again-$attempt.png"
+done
+check "both wrong answers read the same" \
+  test "$(differing_in "$artifacts/03-try-again-1.png" "$artifacts/03-try-again-2.png" \
+    "$upper_panel")" -eq 0
+xdotool mousemove "$hit_x" "$hit_y" click 1
+sleep 0.7
+screenshot "$artifacts/04-correct.png"
+check "the right answer reads otherwise than a wrong one" \
+  test "$(differing_in "$artifacts/03-try-again-1.png" "$artifacts/04-correct.png" \
+    "$upper_panel")" -gt 100
+check "the answer is in the lower view too" \
+  test "$(count_colour_in "$artifacts/04-correct.png" 255,255,255 "$lower_panel")" -gt 50
+
+echo "== the question closes 2 seconds after the answer"
+sleep 2.5
+screenshot "$artifacts/05-after-question.png"
+after="$artifacts/05-after-question.png"
+for region in "$upper_panel" "$lower_panel" "32x32+320+300" "32x32+320+$((300 + lower_top))" \
+  "32x32+$hit_x+$hit_y" "32x32+$hit_x+$((hit_y + lower_top))" "32x32+100+300" \
+  "32x32+100+$((300 + lower_top))"; do
+  check "the screen at $region is as before the question" \
+    test "$(differing_in "$before" "$after" "$region")" -eq 0
+done
+xdotool mousemove 500 700
+sleep 0.3
+check "the mouse is free again" sh -c "xdotool getmouselocation | grep -q 'y:700 '"
+
+echo "== Table of Contents and Quit"
+xdotool key n
+sleep 1.5
+xdotool mousemove 232 672 click 1 # "Table of Contents"
+press_until_contents 20 || true
+xdotool mousemove 120 690 click 1
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+finish
