@@ -45,10 +45,15 @@ differing_in() {
   convert "$2" -crop "$3" +repage "$shots/b.png"
   compare -metric AE "$shots/a.png" "$shots/b.png" null: 2>&1 || true
 }
+# Pure black pixels in a region WxH+X+Y of a picture.
+count_black_in() {
+  convert "$1" -crop "$2" +repage -fill white +opaque "rgb(0,0,0)" \
+    -format "%[fx:int((1-mean)*w*h+0.5)]" info:
+}
 # The panel shows the question when it is mostly black with white text in both views.
 panel_up() {
   local black white
-  black=$(count_colour_in "$1" 0,0,0 "$upper_panel")
+  black=$(count_black_in "$1" "$upper_panel")
   white=$(count_colour_in "$1" 255,255,255 "$lower_panel")
   [ "$black" -gt $((width * height * 3 / 4)) ] && [ "$white" -gt 50 ]
 }

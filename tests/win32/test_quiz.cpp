@@ -69,6 +69,7 @@ class QuizTest : public MainWindowTest {
 
     // As playback starts a question.
     void startQuestion() {
+        presentationState = QueryState;
         SendMessageA(window, WM_PROCEED, ProceedBegin, 1);
         pumpMessages();
     }
@@ -258,7 +259,6 @@ TEST_F(QuizTest, AQueryFileThatCannotBeUsedLeavesTheQuestionAtOnce) {
             writeQuery(c.bytes);
         }
         fake.messageBoxes.clear();
-        presentationState = QueryState;
         startQuestion();
         std::vector<std::string> shown;
         for (const RecordedMessageBox& box : fake.messageBoxes) {
