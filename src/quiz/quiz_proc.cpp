@@ -10,6 +10,7 @@
 #include "display/display_globals.h"
 #include "platform/platform.h"
 #include "quiz/query_file.h"
+#include "quiz/quiz_answers.h"
 #include "quiz/quiz_layout.h"
 #include "quiz/quiz_screen.h"
 #include "quiz/quiz_screen_snapshot.h"
@@ -24,13 +25,12 @@ enum QuizStep : int {
 };
 
 constexpr UINT kAnswerMilliseconds = 2000;
-constexpr int kMissesBeforeTryLater = 4;
+static_assert(kQuizCloseTimerId == QuizCloseTimer && kQuizRetryTimerId == QuizRetryTimer);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 struct QuizSession {
     int step = OpenStep;
-    int missCount = 0;
-    int answered = 0;
+    QuizAnswering answering;
     QueryFile query;
     QuizLayout layout;
     SaveBuffer panelUpper;
@@ -109,7 +109,7 @@ bool createBuffers(HDC dc) {
 }
 
 int openQuestion(const char* queryName, HDC dc, int slide) {
-    session.missCount = 0;
+    session.answering.missCount = 0;
     session.whitePen = CreatePen(PS_SOLID, 1, kWhite);
     if (session.whitePen == nullptr) {
         return abandonQuestion(dc);
@@ -140,7 +140,7 @@ int openQuestion(const char* queryName, HDC dc, int slide) {
         return abandonQuestion(dc);
     }
     session.step = ShowStep;
-    session.answered = 0;
+    session.answering.answered = 0;
     return QuizRepost;
 }
 
@@ -181,23 +181,15 @@ void startAnswerTimer(HWND window, UINT_PTR timer) {
 }
 
 void answerClick(HWND window, HDC dc, LPARAM position) {
-    const int x = static_cast<int>(LOWORD(position));
-    const int y = static_cast<int>(HIWORD(position));
-    const char* answer = nullptr;
-    if (quizTargetHit(session.query.target, x, y)) {
-        answer = "Correct!";
-        startAnswerTimer(window, QuizCloseTimer);
-        session.answered = 1;
-    } else if (session.missCount < kMissesBeforeTryLater) {
-        answer = "Try Again.";
-        startAnswerTimer(window, QuizRetryTimer);
-        ++session.missCount;
-    } else {
-        answer = "Try Later.";
-        startAnswerTimer(window, QuizCloseTimer);
-        session.answered = 1;
+    const QuizAnswer answer =
+        answerQuizClick(session.answering, session.query.target, static_cast<int>(LOWORD(position)),
+                        static_cast<int>(HIWORD(position)));
+    if (answer == QuizAnswer::None) {
+        return; // "Correct!" or "Try Later." was given: clicks are no longer answered
     }
-    drawPanel(dc, programResources.titleFont, &answer, &session.layout.upperAnswer,
+    startAnswerTimer(window, quizAnswerTimer(answer));
+    const char* text = quizAnswerText(answer);
+    drawPanel(dc, programResources.titleFont, &text, &session.layout.upperAnswer,
               &session.layout.lowerAnswer, 1);
 }
 
@@ -209,9 +201,7 @@ int awaitClick(HWND window, UINT message, WPARAM wParam, LPARAM lParam, HDC dc) 
         return QuizNotHandled;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        if (session.answered == 0) {
-            answerClick(window, dc, lParam);
-        }
+        answerClick(window, dc, lParam);
         return QuizNotHandled;
     case WM_TIMER:
         if (wParam == QuizCloseTimer) {

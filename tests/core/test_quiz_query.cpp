@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "quiz/query_file.h"
+#include "quiz/quiz_answers.h"
 #include "quiz/quiz_layout.h"
 
 using namespace std::string_literals;
@@ -159,4 +162,39 @@ TEST(QuizLayout, TheHitTestIsStrictOnAllFourSides) {
     for (const Case& c : cases) {
         EXPECT_EQ(quizTargetHit(target, c.x, c.y), c.hit) << c.x << "," << c.y;
     }
+}
+
+TEST(QuizAnswers, ClickWalksGetTheirAnswersAndTimers) {
+    const QueryTarget target = {200, 150, 260, 190};
+    constexpr QuizAnswer N = QuizAnswer::None, C = QuizAnswer::Correct, A = QuizAnswer::TryAgain,
+                         L = QuizAnswer::TryLater;
+    struct Walk {
+        const char* name;
+        std::vector<std::pair<int, int>> clicks;
+        std::vector<QuizAnswer> answers;
+    };
+    const Walk walks[] = {
+        {"a hit", {{201, 151}}, {C}},
+        {"misses, then a hit", {{200, 170}, {230, 190}, {259, 189}}, {A, A, C}},
+        {"after a hit nothing", {{230, 170}, {0, 0}, {230, 170}}, {C, N, N}},
+        {"five misses, then nothing",
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {230, 170}},
+         {A, A, A, A, L, N}},
+        {"four misses, then a hit", {{0, 0}, {0, 0}, {0, 0}, {0, 0}, {230, 170}}, {A, A, A, A, C}},
+    };
+    for (const Walk& walk : walks) {
+        QuizAnswering answering;
+        std::vector<QuizAnswer> answers;
+        for (const auto& [x, y] : walk.clicks) {
+            answers.push_back(answerQuizClick(answering, target, x, y));
+        }
+        EXPECT_EQ(answers, walk.answers) << walk.name;
+    }
+    EXPECT_STREQ(quizAnswerText(C), "Correct!");
+    EXPECT_STREQ(quizAnswerText(A), "Try Again.");
+    EXPECT_STREQ(quizAnswerText(L), "Try Later.");
+    EXPECT_EQ(quizAnswerTimer(C), 10u);
+    EXPECT_EQ(quizAnswerTimer(L), 10u);
+    EXPECT_EQ(quizAnswerTimer(A), 11u);
+    EXPECT_EQ(quizAnswerTimer(N), 0u);
 }
