@@ -89,7 +89,10 @@ while [ $n -lt 120 ]; do # screenshots 0.25 s apart, for 30 s at most
   sleep 0.25
 done
 check "the question opens on slide $slide" test $found -eq 1
-[ $found -eq 1 ] || { finish; exit 1; }
+if [ $found -ne 1 ]; then
+  kill "$program" 2>/dev/null || true
+  finish
+fi
 before="$shots/$((n - 1)).png"
 check "a screen was taken before it" test -f "$before"
 cp "$before" "$artifacts/01-before-question.png"
