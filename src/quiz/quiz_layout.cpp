@@ -49,3 +49,18 @@ bool quizPanelSizeUsable(const QuizLayout& layout, int screenWidth, int screenHe
 bool quizTargetHit(const QueryTarget& target, int x, int y) {
     return target.left < x && x < target.right && target.top < y && y < target.bottom;
 }
+
+QuizScreenPart quizScreenPart(QuizPoint at, int width, int height, int screenWidth,
+                              int screenHeight) {
+    const std::int64_t left = std::max<std::int64_t>(at.x, 0);
+    const std::int64_t top = std::max<std::int64_t>(at.y, 0);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t{at.x} + width, screenWidth);
+    const std::int64_t bottom = std::min<std::int64_t>(std::int64_t{at.y} + height, screenHeight);
+    if (right <= left || bottom <= top) {
+        return {{0, 0}, {0, 0}, 0, 0};
+    }
+    return {{static_cast<int>(left - at.x), static_cast<int>(top - at.y)},
+            {static_cast<int>(left), static_cast<int>(top)},
+            static_cast<int>(right - left),
+            static_cast<int>(bottom - top)};
+}

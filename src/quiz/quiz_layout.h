@@ -38,3 +38,17 @@ bool quizTargetHit(const QueryTarget& target, int x, int y);
 
 // The confinement of the mouse while a question is open (left, top, right, bottom).
 constexpr int kQuizMouseClip[4] = {0, 0, 1023, 350};
+
+// The part of a width x height area at `at` that lies on a screen of the given size, as
+// an offset into the area and a place on the screen; empty (width or height 0) when none
+// does. Reading the screen outside its bounds gives no picture to put back, so the save
+// buffers copy only this part.
+struct QuizScreenPart {
+    QuizPoint inArea;
+    QuizPoint onScreen;
+    int width;
+    int height;
+};
+
+QuizScreenPart quizScreenPart(QuizPoint at, int width, int height, int screenWidth,
+                              int screenHeight);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "display/screen_geometry.h"
+
 bool createSaveBuffer(SaveBuffer& buffer, HDC screen, int width, int height) {
     releaseSaveBuffer(buffer);
     HDC dc = CreateCompatibleDC(screen);
@@ -31,13 +33,30 @@ void releaseSaveBuffer(SaveBuffer& buffer) {
     buffer = {};
 }
 
+namespace {
+
+QuizScreenPart screenPart(const SaveBuffer& buffer, QuizPoint at) {
+    return quizScreenPart(at, buffer.width, buffer.height, kScreenWidth, kScreenHeight);
+}
+
+} // namespace
+
 bool saveScreenArea(const SaveBuffer& buffer, HDC screen, QuizPoint at) {
-    return BitBlt(buffer.dc, 0, 0, buffer.width, buffer.height, screen, at.x, at.y, SRCCOPY) !=
-           FALSE;
+    const QuizScreenPart part = screenPart(buffer, at);
+    if (part.width == 0) {
+        return true; // nothing of it is on the screen
+    }
+    return BitBlt(buffer.dc, part.inArea.x, part.inArea.y, part.width, part.height, screen,
+                  part.onScreen.x, part.onScreen.y, SRCCOPY) != FALSE;
 }
 
 void restoreScreenArea(const SaveBuffer& buffer, HDC screen, QuizPoint at) {
-    BitBlt(screen, at.x, at.y, buffer.width, buffer.height, buffer.dc, 0, 0, SRCCOPY);
+    const QuizScreenPart part = screenPart(buffer, at);
+    if (part.width == 0) {
+        return;
+    }
+    BitBlt(screen, part.onScreen.x, part.onScreen.y, part.width, part.height, buffer.dc,
+           part.inArea.x, part.inArea.y, SRCCOPY);
 }
 
 void hideQuizPointer(QuizPointer& pointer, HDC screen, int lowerImageTop) {

@@ -20,9 +20,10 @@ struct SaveBuffer {
 bool createSaveBuffer(SaveBuffer& buffer, HDC screen, int width, int height);
 // Tolerates a buffer never created; clears it.
 void releaseSaveBuffer(SaveBuffer& buffer);
-// Copies the screen area at `at` of the buffer's size into it.
+// Copies the screen area at `at` of the buffer's size into it: the part that lies on the
+// 1024 x 768 screen.
 bool saveScreenArea(const SaveBuffer& buffer, HDC screen, QuizPoint at);
-// Copies the buffer back onto the screen at `at`.
+// Copies the buffer back onto the screen at `at`, the part on the screen only.
 void restoreScreenArea(const SaveBuffer& buffer, HDC screen, QuizPoint at);
 
 // The quiz pointer: where it is drawn, and the screen under its two copies.

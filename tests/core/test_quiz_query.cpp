@@ -198,3 +198,25 @@ TEST(QuizAnswers, ClickWalksGetTheirAnswersAndTimers) {
     EXPECT_EQ(quizAnswerTimer(A), 11u);
     EXPECT_EQ(quizAnswerTimer(N), 0u);
 }
+
+TEST(QuizLayout, OnlyThePartOnTheScreenIsSavedAndPutBack) {
+    struct Case {
+        QuizPoint at;
+        int inX, inY, onX, onY, width, height;
+    };
+    const Case cases[] = {
+        {{100, 200}, 0, 0, 100, 200, 32, 32}, // all on the screen
+        {{320, 753}, 0, 0, 320, 753, 32, 15}, // a lower pointer copy below the last row
+        {{-5, 10}, 5, 0, 0, 10, 27, 32},      // a lower panel left of the screen
+        {{1000, -2}, 0, 2, 1000, 0, 24, 30},  // right and top edges
+        {{1024, 100}, 0, 0, 0, 0, 0, 0},      // nothing on the screen
+        {{-2147483647 - 1, 0}, 0, 0, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const QuizScreenPart part = quizScreenPart(c.at, 32, 32, 1024, 768);
+        EXPECT_EQ((std::vector<int>{part.inArea.x, part.inArea.y, part.onScreen.x, part.onScreen.y,
+                                    part.width, part.height}),
+                  (std::vector<int>{c.inX, c.inY, c.onX, c.onY, c.width, c.height}))
+            << c.at.x << "," << c.at.y;
+    }
+}
