@@ -25,11 +25,11 @@ enum PresentationStateValue : int {
 
 // Window timers (no callback; handled as WM_TIMER).
 enum TimerId : unsigned {
-    DelayTimer = 1,         // main window: a slide's "Delay"
-    ColourTestTimer = 1,    // main window: the calibration's 10-second colour test
-    IntroPromptTimer = 1,   // intro dialog: the 30-second prompt
-    QuizAnswerTimer = 10,   // quiz: the answer shown for 2 seconds
-    QuizTryLaterTimer = 11, // quiz: "Try Later." shown for 2 seconds
+    DelayTimer = 1,       // main window: a slide's "Delay"
+    ColourTestTimer = 1,  // main window: the calibration's 10-second colour test
+    IntroPromptTimer = 1, // intro dialog: the 30-second prompt
+    QuizCloseTimer = 10,  // quiz: "Correct!" or "Try Later." shown, then the question closes
+    QuizRetryTimer = 11,  // quiz: "Try Again." shown, then the question again
 };
 
 // Results of the handler states' procedures (calibration, content location).
