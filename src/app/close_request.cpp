@@ -4,6 +4,7 @@
 #include "app/presentation_entry.h"
 #include "app/presentation_globals.h"
 #include "app/state_handlers.h"
+#include "display/calibration.h"
 
 LRESULT handleCloseRequest(HWND window) {
     switch (presentationState) {
@@ -12,6 +13,9 @@ LRESULT handleCloseRequest(HWND window) {
     case PresentingState:
     case QueryState:
         leavePresentationForClose(window);
+        break;
+    case CalibrationState:
+        abandonCalibration(window);
         break;
     default:
         break;

@@ -239,7 +239,6 @@ TEST_F(ProgramTest, StartUpLoadsTheSettingsThenSwitchesOff) {
     TemporaryDirectory course;
     course.makeDirectory("Corpus\\program");
     writeRegistryString(kErrorCodes, "TimeToGo", "300");
-    writeRegistryString("SOFTWARE\\ORBANA\\Vertical Parallax", "768", "0"); // calibrated
     fake.clockStep = 1;
     std::vector<std::uint32_t> readings;
     fake.onClockReading = [&](std::uint32_t reading) { readings.push_back(reading); };
