@@ -1,8 +1,7 @@
 // The calibration on the main window with a screen in memory: the stored correction, every
 // answer's road through the message boxes, the colour test, the alignment screen, what is
 // stored, and a close request at each point.
-#include "support/memory_screen.h"
-#include "support/program_harness.h"
+#include "support/memory_screen_window.h"
 
 #include "app/messages.h"
 #include "app/presentation_globals.h"
@@ -12,7 +11,6 @@
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,13 +43,10 @@ std::vector<Input> operator+(std::vector<Input> a, const std::vector<Input>& b) 
 
 const Input kUp = {WM_KEYDOWN, VK_UP}, kDown = {WM_KEYDOWN, VK_DOWN};
 
-class CalibrationTest : public MainWindowTest {
+class CalibrationTest : public MemoryScreenWindowTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
-        memory = std::make_unique<MemoryScreen>();
-        screenGeometry = kStereoScreen;
-        fake.clockStep = 1;
+        MemoryScreenWindowTest::SetUp();
         createFontTable();
         SelectObject(screenDC, programResources.labelFont);
         clearProgramRegistry(); // an uncalibrated computer
@@ -62,8 +57,7 @@ class CalibrationTest : public MainWindowTest {
         abandonCalibration(window); // after a failed check: the cursor and pens
         SelectObject(screenDC, GetStockObject(SYSTEM_FONT));
         deleteFontTable();
-        memory.reset();
-        MainWindowTest::TearDown();
+        MemoryScreenWindowTest::TearDown();
     }
 
     // Handles the window's messages until the calibration waits for the user or its timer,
@@ -128,7 +122,6 @@ class CalibrationTest : public MainWindowTest {
         return seen;
     }
 
-    std::unique_ptr<MemoryScreen> memory;
     int cursorAtStart = 0;
     std::vector<std::uint32_t> colourTestRows;
     bool colourTimerRan = false;
