@@ -39,6 +39,7 @@ start_uncalibrated() {
   clear_program_registry
   run_program_in "$course" "$exe" &
   program=$!
+  wait_for_window "No Calibration!" 90 >/dev/null || true # Wine starts slowly on a busy host
   answer_message_box "No Calibration!" "$artifacts/$1-first-question.png" "$2"
 }
 
