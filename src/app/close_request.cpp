@@ -4,6 +4,7 @@
 #include "app/presentation_entry.h"
 #include "app/presentation_globals.h"
 #include "app/state_handlers.h"
+#include "display/calibration.h"
 #include "quiz/quiz_proc.h"
 
 LRESULT handleCloseRequest(HWND window) {
@@ -16,6 +17,9 @@ LRESULT handleCloseRequest(HWND window) {
         break;
     case PresentingState:
         leavePresentationForClose(window);
+        break;
+    case CalibrationState:
+        abandonCalibration(window);
         break;
     default:
         break;
