@@ -49,7 +49,7 @@ for slide in "$skull"/Slide*; do
 done
 # Help pictures of 256 colours, one per mode, bright to the edges.
 help_picture() { # file, gradient
-  convert -size 1024x768 gradient:"$2" -colors 200 -type Palette BMP3:"$1"
+  convert -size 1024x768 gradient:"$2" -colors 200 -type Palette -compress None BMP3:"$1"
   convert "$1" "$1.png"
 }
 help_picture "$work/helplect.bmp" 'rgb(255,255,140)-rgb(255,255,255)'
@@ -134,7 +134,7 @@ sleep 1.5
 open_help_repeatedly "$work/helplect.bmp.png" 20
 
 echo "== Image Load Error over the help dialog"
-convert "$work/helplect.bmp" -type TrueColor BMP3:"$program/helplect.bmp"
+convert "$work/helplect.bmp" -type TrueColor -compress None BMP3:"$program/helplect.bmp"
 xdotool mousemove 798 672 click 1
 sleep 1
 face=$(pixel_at 400 40)
