@@ -12,18 +12,10 @@
 # made: the help dialog's Continue button, which is drawn over the help picture on
 # purpose, and nothing else.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-duo_tool="$here/../../build/native/tools/duo"
-mkdir -p "$artifacts"
-
-course=$(make_course_dir)
-work=$(mktemp -d)
-trap 'rm -rf "$course" "$work"' EXIT
-clear_program_registry
-store_calibration 0
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+start_walk_on_course_copy "$@"
+work="$course/pictures-made-here"
+mkdir -p "$work"
 program="$course/Corpus/program"
 skull="$course/Corpus/Skull"
 
@@ -123,8 +115,7 @@ wait_for_program_window "CorpusView" 30
 press_until_contents 40 || true
 
 echo "== Lecture: the first picture after the table of contents, every pixel"
-xdotool mousemove 470 604 click 1 # "  Lecture Mode"
-xdotool mousemove 903 689 click 1 # "Begin"
+begin_in_mode Lecture
 expect_screen "slide 1 is the composed bright picture" "$artifacts/bright-composed.png" 20
 screenshot "$artifacts/01-lecture-slide1.png"
 
@@ -157,12 +148,8 @@ expect_screen "after OK slide 2 is its whole picture" "$artifacts/bright2-compos
 screenshot "$artifacts/03-after-script-error.png"
 
 echo "== Tutorial: the help picture twenty times"
-xdotool key n
-sleep 1.5
-xdotool mousemove 232 672 click 1 # "Table of Contents"
-press_until_contents 20 || true
-xdotool mousemove 470 646 click 1 # "  Tutorial Mode"
-xdotool mousemove 903 689 click 1 # "Begin"
+back_to_contents
+begin_in_mode Tutorial
 expect_screen "Tutorial slide 1 is the composed bright picture" \
   "$artifacts/bright-composed.png" 20
 xdotool key n
@@ -176,11 +163,8 @@ expect_screen "the picture after the warning is whole" "$artifacts/bright-compos
 screenshot "$artifacts/04-after-obsolete-warning.png"
 
 echo "== back to the table of contents and Quit"
-xdotool key n
-sleep 1.5
-xdotool mousemove 232 672 click 1
-press_until_contents 20 || true
-xdotool mousemove 120 690 click 1
+back_to_contents
+xdotool mousemove 120 690 click 1 # "Quit"
 wait_for_exit $program_pid 60
 expect_equal "exit code" 0 "$program_status"
 finish

@@ -3,6 +3,23 @@
 # test command's environment.
 failures=0
 
+# The author tool that composes the screen image of a picture file.
+duo_tool="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../build/native/tools/duo"
+
+# The start of a walk on a copy of the demo course, from the script's arguments (the
+# program, the artifacts' directory): sets `exe`, `artifacts` (made) and `course` (removed
+# at the end); no settings of the program but a stored calibration of 0, so that none runs
+# and the lower view starts at row 404.
+start_walk_on_course_copy() {
+  exe=$1
+  artifacts=$2
+  mkdir -p "$artifacts"
+  course=$(make_course_dir)
+  trap 'rm -rf "$course"' EXIT
+  clear_program_registry
+  store_calibration 0
+}
+
 # A temporary directory holding a course the program finds in its current directory.
 # With CORPUS_DEMO_COURSE set (a HardDisk directory of the demo course) it is copied.
 make_course_dir() {
@@ -77,6 +94,24 @@ press_until_contents() {
 leave_through_intro_and_quit() {
   press_until_contents 40 || return 0
   xdotool mousemove 120 690 click 1
+}
+
+# From a slide back to the table of contents: a key opens the slide chooser, then its
+# "Table of Contents" button.
+back_to_contents() {
+  xdotool key n
+  sleep 1.5
+  xdotool mousemove 232 672 click 1
+  press_until_contents 20 || true
+}
+
+# Checks a mode in the table of contents ("Lecture" or "Tutorial") and begins.
+begin_in_mode() {
+  case $1 in
+  Lecture) xdotool mousemove 470 604 click 1 ;; # "  Lecture Mode"
+  Tutorial) xdotool mousemove 470 646 click 1 ;; # "  Tutorial Mode"
+  esac
+  xdotool mousemove 903 689 click 1 # "Begin"
 }
 
 # Runs the program with `dir` as its current directory (in the foreground; add &).
