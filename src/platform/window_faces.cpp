@@ -80,9 +80,18 @@ void showUncoveredFaces() {
     presentFaces();
 }
 
+namespace {
+
+KeptScreen* innermostKept = nullptr;
+
+} // namespace
+
 KeptScreen::KeptScreen()
     : display_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)), memory_(nullptr), copy_(nullptr),
-      original_(nullptr), width_(0), height_(0) {
+      original_(nullptr), width_(0), height_(0), hook_(nullptr), outer_(innermostKept), opened_{},
+      openedCount_(0), uncovered_{} {
+    innermostKept = this;
+    hook_ = SetWindowsHookExA(WH_CBT, noteCoveringWindow, nullptr, GetCurrentThreadId());
     if (display_ == nullptr) {
         return;
     }
@@ -102,6 +111,10 @@ KeptScreen::KeptScreen()
 }
 
 KeptScreen::~KeptScreen() {
+    if (hook_ != nullptr) {
+        UnhookWindowsHookEx(hook_);
+    }
+    innermostKept = outer_;
     if (original_ != nullptr) {
         SelectObject(memory_, original_);
     }
@@ -116,10 +129,45 @@ KeptScreen::~KeptScreen() {
     }
 }
 
+LRESULT CALLBACK KeptScreen::noteCoveringWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (innermostKept != nullptr) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        if (code == HCBT_CREATEWND &&
+            (reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD) == 0) {
+            innermostKept->noteOpened(window);
+        } else if (code == HCBT_DESTROYWND) {
+            innermostKept->noteClosed(window);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void KeptScreen::noteOpened(HWND window) {
+    if (openedCount_ < kNotedWindows) {
+        opened_[openedCount_++] = window;
+    }
+}
+
+void KeptScreen::noteClosed(HWND window) {
+    for (int i = 0; i < openedCount_; ++i) {
+        RECT area;
+        // A closing window keeps its place even when it was hidden first (EndDialog).
+        if (opened_[i] == window && GetWindowRect(window, &area)) {
+            UnionRect(&uncovered_, &uncovered_, &area);
+        }
+    }
+}
+
 void KeptScreen::restore() {
     showUncoveredFaces();
-    if (original_ != nullptr) {
-        BitBlt(display_, 0, 0, width_, height_, memory_, 0, 0, SRCCOPY);
-        GdiFlush();
+    if (original_ == nullptr) {
+        return;
     }
+    RECT area = uncovered_;
+    if (IsRectEmpty(&area)) {
+        SetRect(&area, 0, 0, width_, height_); // no window was seen: all of it
+    }
+    BitBlt(display_, area.left, area.top, area.right - area.left, area.bottom - area.top, memory_,
+           area.left, area.top, SRCCOPY);
+    GdiFlush();
 }

@@ -25,7 +25,8 @@ void showWindowFace(HWND window);
 void showUncoveredFaces();
 
 // The whole screen as it stood, kept while a window (a message box) covers part of it, and
-// put back once that window is gone and the windows it uncovered have shown their faces.
+// put back where that window stood once it is gone and the windows it uncovered have shown
+// their faces. Drawing elsewhere meanwhile (the stereo pointer following the mouse) stays.
 class KeptScreen {
   public:
     KeptScreen();
@@ -33,15 +34,29 @@ class KeptScreen {
     KeptScreen(const KeptScreen&) = delete;
     KeptScreen& operator=(const KeptScreen&) = delete;
 
-    // Shows the uncovered faces, then draws the kept screen over them. Nothing is drawn
-    // when the screen could not be kept.
+    // Shows the uncovered faces, then draws the kept screen over the area of the top-level
+    // windows that were opened and closed meanwhile (over the whole screen when none was
+    // seen). Nothing is drawn when the screen could not be kept.
     void restore();
 
   private:
+    static constexpr int kNotedWindows = 4;
+
+    // Notes the top-level windows this thread opens while the screen is kept, and the area
+    // each covered when it closes.
+    static LRESULT CALLBACK noteCoveringWindow(int code, WPARAM wParam, LPARAM lParam);
+    void noteOpened(HWND window);
+    void noteClosed(HWND window);
+
     HDC display_;
     HDC memory_;
     HBITMAP copy_;
     HGDIOBJ original_;
     int width_;
     int height_;
+    HHOOK hook_;
+    KeptScreen* outer_; // a screen kept already when this one was (none in practice)
+    HWND opened_[kNotedWindows];
+    int openedCount_;
+    RECT uncovered_;
 };
