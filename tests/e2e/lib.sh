@@ -174,6 +174,43 @@ wait_for_match() {
   return 1
 }
 
+# Pixels of the whole screen differing from a reference, leaving out rectangles
+# "x0,y0 x1,y1" (blacked out in both before the comparison).
+differing_except() {
+  local reference=$1 shot draw=()
+  shift
+  for rectangle in "$@"; do draw+=(-draw "rectangle $rectangle"); done
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -fill black "${draw[@]}" "$shot"
+  convert "$reference" -fill black "${draw[@]}" "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until the whole screen is the reference but for the rectangles given (at most
+# `seconds`).
+wait_for_screen() { # reference, seconds, rectangles...
+  local reference=$1 seconds=$2 tries=0
+  shift 2
+  while [ $tries -lt $((seconds * 4)) ]; do
+    [ "$(differing_except "$reference" "$@")" = "0" ] && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# Lecture Mode shows the stereo pointer where the mouse stands, in both views; a mouse
+# move reaches the program whenever a dialog or a box leaves the mouse over its window.
+# `park_pointer` moves the mouse to (512, 200), so that the pointer's 32 x 32 squares are
+# at (512, 200) and, at depth 0 with the lower view from row 404, at (512, 604): the two
+# rectangles that whole-screen comparisons of Lecture slides leave out.
+pointer_squares=("512,200 543,231" "512,604 543,635")
+park_pointer() {
+  xdotool mousemove 512 200
+  sleep 0.5
+}
+
 # Pixels of one colour ("r,g,b") in a region WxH+X+Y of the screen.
 count_colour() {
   xwd -root -silent | convert xwd:- -crop "$2" +repage -fill black +opaque "rgb($1)" \
