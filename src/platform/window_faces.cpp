@@ -9,9 +9,11 @@
 //    waiting in this thread's queue afterwards.
 // 2. The pending painting of the windows, now (RedrawWindow with RDW_UPDATENOW).
 // 3. The faces handed to the screen. A look at the queue that finds nothing makes Wine
-//    take the waiting exposures and copy every window surface of the process to the
-//    screen, ahead of any later drawing; on Windows, DwmFlush waits until the compositor
-//    has presented the surfaces (it fails harmlessly where there is no compositor).
+//    copy every window surface of the process to the screen, on the same path as the
+//    drawing and so ahead of any later drawing, and then take the waiting exposures (which
+//    mark surface areas to copy again): so it is done before the painting and after it.
+//    On Windows, DwmFlush waits until the compositor has presented the surfaces (it fails
+//    harmlessly where there is no compositor).
 #include "platform/window_faces.h"
 
 namespace {
@@ -68,7 +70,7 @@ void finishDrawing() {
 
 void showWindowFace(HWND window) {
     finishDrawing();
-    handFacesToScreen(); // the exposures first: they may ask for painting
+    handFacesToScreen(); // takes the exposures, which may ask for painting
     paintNow(window);
     presentFaces();
 }
