@@ -106,6 +106,24 @@ check "the frontal bone label is drawn in yellow" \
 check "and in the lower view, shifted by its disparity" \
   test "$(count_colour 255,255,0 160x30+227+499)" -gt 20
 
+echo "== the preview of slide 1 at the same steps equals the screen"
+# slide-preview of the build under test, with the program's own playback and fonts. The
+# stereo pointer that the mouse put at (512, 200) is on the real screen only: both copies
+# (the lower one at lowerImageTop + 200) are masked on both sides.
+(cd "$course" && wine "$(dirname "$exe")/tools/slide-preview.exe" --groups \
+  Corpus/Skull/Slide1 "$artifacts/preview-slide1.png" </dev/null >/dev/null)
+masked_difference() { # screenshot, preview
+  local masks=(-fill black -draw "rectangle 512,200 543,231" -draw "rectangle 512,604 543,635")
+  convert "$1" "${masks[@]}" "$1.masked.png"
+  convert "$2" "${masks[@]}" "$2.masked.png"
+  compare -metric AE "$1.masked.png" "$2.masked.png" "$2.difference.png" 2>&1 || true
+}
+for step in 2 3; do
+  shot=$artifacts/0$((step + 3))-lecture-$([ $step = 2 ] && echo first || echo second)-click.png
+  expect_equal "pixels differing between the screen and the preview at click $((step - 1))" 0 \
+    "$(masked_difference "$shot" "$artifacts/preview-slide1-step$step.png")"
+done
+
 echo "== a key opens the slide chooser"
 xdotool key n
 sleep 1.5

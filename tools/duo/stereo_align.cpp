@@ -184,10 +184,13 @@ void applyAlignment(Picture& left, Picture& right, int verticalShift, int horizo
 }
 
 std::string alignmentReport(const StereoAlignment& m, int horizontalShift) {
-    std::string out = "align: the right picture sits " + std::to_string(std::abs(m.verticalShift)) +
-                      " rows " + (m.verticalShift < 0 ? "higher" : "lower") +
-                      " than the left; moved " + (m.verticalShift < 0 ? "down" : "up") +
-                      " by as much\n";
+    std::string out =
+        m.verticalShift == 0
+            ? std::string(
+                  "align: the two pictures stand on the same rows; no vertical correction\n")
+            : "align: the right picture sits " + std::to_string(std::abs(m.verticalShift)) +
+                  " rows " + (m.verticalShift < 0 ? "higher" : "lower") + " than the left; moved " +
+                  (m.verticalShift < 0 ? "down" : "up") + " by as much\n";
     if (m.blocksMatched == 0) {
         return out +
                "align: no textured parts to measure depth on; the window stays where it was\n";

@@ -11,17 +11,38 @@
 #ifndef CORPUS_SOURCE_DIR
 #error "CORPUS_SOURCE_DIR names the source tree"
 #endif
-#ifndef CORPUS_PREVIEW_EXE
-#error "CORPUS_PREVIEW_EXE names the Windows slide-preview"
+#ifndef CORPUS_PREVIEW_EXES
+#error "CORPUS_PREVIEW_EXES lists the Windows slide-preview builds, separated by colons"
 #endif
 
+namespace {
+
+// The first Windows build that exists: the 64-bit one where the host runs only 64-bit
+// Wine (it is built only there), else the 32-bit product.
+std::string previewProgram() {
+    if (const char* chosen = std::getenv("CORPUS_PREVIEW_EXE")) {
+        return chosen;
+    }
+    const std::string candidates = CORPUS_PREVIEW_EXES;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = candidates.find(':', start);
+        const std::string path = candidates.substr(start, end - start);
+        if (access(path.c_str(), R_OK) == 0 || end == std::string::npos) {
+            return path;
+        }
+        start = end + 1;
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    const char* chosen = std::getenv("CORPUS_PREVIEW_EXE");
-    const std::string exe = chosen != nullptr ? chosen : CORPUS_PREVIEW_EXE;
+    const std::string exe = previewProgram();
     if (access(exe.c_str(), R_OK) != 0) {
         std::fprintf(stderr,
                      "slide-preview: %s is missing: build the Windows programs first "
-                     "(cmake --preset win32 && cmake --build --preset win32)\n",
+                     "(./scripts/build)\n",
                      exe.c_str());
         return 1;
     }
