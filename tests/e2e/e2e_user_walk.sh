@@ -66,6 +66,33 @@ check "the frontal bone label is drawn in yellow" \
 check "and in the lower view, shifted by its disparity" \
   test "$(count_colour 255,255,0 160x30+227+499)" -gt 20
 
+echo "== the preview of slide 1 at the same steps equals the screen"
+# slide-preview of the build under test, with the program's own playback and fonts. The
+# stereo pointer that the mouse put at (512, 200) is on the real screen only: both copies
+# (the lower one at lowerImageTop + 200) are masked on both sides. Texts come out alike;
+# a sloped line may step one pixel apart where Wine's X11 display draws it by the X
+# server's rule and the memory screen by Windows' rule, so the pixels inside the boxes of
+# the drawn lines are counted apart (measured: 8 on the frontal bone's line).
+(cd "$course" && wine "$(dirname "$exe")/tools/slide-preview.exe" --groups \
+  Corpus/Skull/Slide1 "$artifacts/preview-slide1.png" </dev/null >/dev/null)
+pointer_masks=(-fill black -draw "rectangle 512,200 543,231" -draw "rectangle 512,604 543,635")
+# The frontal bone's line: (388,108)-(516,112), its lower copy (379,512)-(509,516).
+line_masks=(-fill black -draw "rectangle 388,108 516,112" -draw "rectangle 379,512 509,516")
+differing() { # screenshot, preview, masks...: pixels differing outside the masks
+  convert "$1" "$2" -compose difference -composite -separate -evaluate-sequence max \
+    -threshold 0 "${@:3}" \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+for step in 2 3; do
+  shot=$artifacts/0$((step + 3))-lecture-$([ $step = 2 ] && echo first || echo second)-click.png
+  preview=$artifacts/preview-slide1-step$step.png
+  expect_equal "pixels differing from the screen at click $((step - 1)), lines aside" 0 \
+    "$(differing "$shot" "$preview" "${pointer_masks[@]}" "${line_masks[@]}")"
+  in_lines=$(( $(differing "$shot" "$preview" "${pointer_masks[@]}") - \
+    $(differing "$shot" "$preview" "${pointer_masks[@]}" "${line_masks[@]}") ))
+  check "at most 16 line pixels step apart at click $((step - 1)) ($in_lines)" test "$in_lines" -le 16
+done
+
 echo "== a key opens the slide chooser"
 xdotool key n
 sleep 1.5
