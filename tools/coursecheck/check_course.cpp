@@ -40,10 +40,19 @@ void checkAbstract(const CheckContext& c, const fs::path& seriesDir) {
     } else if (const auto bytes = readHostFile(*text)) {
         LineWalker walker(*bytes, kAbstractLineRules);
         ContentLine line{};
-        while (walker.next(line) && line.number <= kAbstractShownLines) {
+        while (walker.next(line)) {
             std::string_view shown = line.text;
             if (!shown.empty() && shown.back() == '\r') {
                 shown.remove_suffix(1);
+            }
+            if (line.number > kAbstractShownLines) {
+                if (shown.find_first_not_of(' ') != std::string_view::npos) {
+                    c.problems.add(*text, line.number,
+                                   "past the sixth line: the table of contents shows six lines "
+                                   "and never this one");
+                    break;
+                }
+                continue;
             }
             if (line.overlong) {
                 c.problems.add(*text, line.number, "longer than 80 bytes with its line end");
@@ -189,8 +198,13 @@ void checkSeries(const CheckContext& c, const std::string& directory) {
             }
         }
     }
+    ModeLooks looks{};
     for (int n = 1; n <= count; ++n) {
-        checkSlide(c, *findEntry(seriesDir, "Slide" + std::to_string(n)), directory, n);
+        if (c.progress != nullptr) {
+            (*c.progress)(directory + " slide " + std::to_string(n) + " of " +
+                          std::to_string(count));
+        }
+        checkSlide(c, *findEntry(seriesDir, "Slide" + std::to_string(n)), directory, n, looks);
     }
 }
 

@@ -43,7 +43,7 @@ std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry) {
         const int slot = kQuizFirstSlot + static_cast<int>(i);
         s.mark().eraseText(slot).eraseLine(slot).labelled(slide.labels[i]);
     }
-    s.mark().eraseCaption().caption("All named: click for the next slide");
+    s.mark().eraseCaption().caption("All named: click for the next slide").mark();
     return s.str();
 }
 

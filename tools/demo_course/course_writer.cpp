@@ -13,6 +13,7 @@
 #include "common/pixel_conversion.h"
 #include "common/wave_file.h"
 #include "demo_course/course_texts.h"
+#include "demo_course/icon_framing.h"
 #include "demo_course/narration.h"
 #include "demo_course/program_pictures.h"
 #include "demo_course/scene_renderer.h"
@@ -64,7 +65,7 @@ int speak(const std::string& words, const fs::path& path) {
 
 class CourseWriter {
   public:
-    CourseWriter() {
+    explicit CourseWriter(const CourseProgress& progress) : progress_(progress) {
         if (!fonts_.regular.loaded() || !fonts_.bold.loaded()) {
             throw Failure("cannot load the fonts " + sansFontPath() + " and " + boldSansFontPath() +
                           " (install fonts-liberation with ./scripts/setup)");
@@ -144,8 +145,10 @@ class CourseWriter {
         const Picture picture = renderView(model(series.pictureModel).scene, camera, Eye::Left);
         writeBytes(dir / "abstract.bmp", encodeBmpFile(toPixelImage(picture), 24));
         for (std::size_t n = 0; n < series.slides.size(); ++n) {
-            std::printf("make-demo-course: %s slide %zu\n", series.directory.c_str(), n + 1);
-            std::fflush(stdout);
+            if (progress_) {
+                progress_(series.directory + " slide " + std::to_string(n + 1) + " of " +
+                          std::to_string(series.slides.size()));
+            }
             writeSlide(series.slides[n], dir / ("Slide" + std::to_string(n + 1)));
         }
     }
@@ -177,13 +180,13 @@ class CourseWriter {
         writeBytes(dir / (slide.imageName + ".duo"),
                    packDuo(dither ? ditheredFor16Bits(left) : left,
                            dither ? ditheredFor16Bits(right) : right, l.bits, placement));
-        const StereoCamera iconCamera = slide.camera.resized(kIconWidth, kIconHeight, 1.0);
-        writeBytes(
-            dir / (slide.scriptName + ".icn"),
-            encodeBmpFile(toPixelImage(renderView(model(slide.model).scene, iconCamera, Eye::Left)),
-                          24));
+        const Scene& scene = model(slide.model).scene;
+        const StereoCamera icon = iconCamera(scene, slide.camera, kIconWidth, kIconHeight);
+        writeBytes(dir / (slide.scriptName + ".icn"),
+                   encodeBmpFile(toPixelImage(renderView(scene, icon, Eye::Left)), 24));
     }
 
+    const CourseProgress& progress_;
     Fonts fonts_;
     std::map<std::string, AnatomyModel> models_;
     std::map<std::string, std::pair<Picture, Picture>> viewCache_;
@@ -230,7 +233,8 @@ bool mergeVolumes(const fs::path& volumeOne, const fs::path& volumeTwo, const fs
     return true;
 }
 
-bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string& error) {
+bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string& error,
+                     const CourseProgress& progress) {
     try {
         std::error_code ec;
         for (const char* part : {"VolumeI", "VolumeII", "HardDisk"}) {
@@ -245,7 +249,7 @@ bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string
                 allSeries.push_back(&s);
             }
         }
-        CourseWriter writer;
+        CourseWriter writer(progress);
         for (const VolumePlan& v : plan.volumes) {
             writer.writeVolume(v, allSeries,
                                outDir / (v.number == 1 ? "VolumeI" : "VolumeII") / "Corpus");

@@ -57,13 +57,6 @@ ScriptText& ScriptText::erasablePointer(const Label& label, int slot) {
     return line("ELine " + lineArguments(label) + " " + std::to_string(slot));
 }
 
-ScriptText& ScriptText::delayAtLeast(int seconds) {
-    if (delayTotal_ < seconds) {
-        delay(seconds - delayTotal_);
-    }
-    return *this;
-}
-
 std::string ScriptText::str() const {
     std::string out;
     for (const std::string& l : lines_) {

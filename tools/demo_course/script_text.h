@@ -45,8 +45,6 @@ class ScriptText {
     // The text and its pointer line.
     ScriptText& labelled(const Label& label) { return text(label).pointer(label); }
 
-    // Lengthens the delays to at least `seconds` in all, so that a narration ends first.
-    ScriptText& delayAtLeast(int seconds);
     int delayTotal() const { return delayTotal_; }
     // The lines, each ended by CR LF.
     std::string str() const;

@@ -3,9 +3,11 @@
 // titles, captions and lines in both views with their disparities, erasures included. The
 // letters only approximate the program's Arial; for a look at layout and depth.
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "common/duo_file_reading.h"
 #include "common/picture_files.h"
 #include "common/pixel_conversion.h"
@@ -61,9 +63,19 @@ void restore(Picture& screen, const Picture& picture, const Box& b) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: slide-preview SLIDE_DIR lecture|tutorial|quiz OUT.png\n");
-        return 2;
+    constexpr const char* kUsage = "usage: slide-preview SLIDE_DIR lecture|tutorial|quiz OUT.png\n"
+                                   "       slide-preview --help\n";
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (asksForHelp(args)) {
+        return printHelp(std::cout, kUsage);
+    }
+    for (const std::string& a : args) {
+        if (looksLikeOption(a)) {
+            return usageError(std::cerr, "slide-preview", kUsage, "unknown option " + a);
+        }
+    }
+    if (args.size() != 3 || (args[1] != "lecture" && args[1] != "tutorial" && args[1] != "quiz")) {
+        return usageError(std::cerr, "slide-preview", kUsage, "needs SLIDE_DIR, a mode and OUT.png");
     }
     const std::string mode = argv[2];
     const ModeFlags flags = mode == "tutorial" ? modeFlagsFor(ChosenMode::Tutorial)

@@ -6,10 +6,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/command_line.h"
 #include "common/duo_packing.h"
 #include "common/picture_files.h"
 #include "common/duo_file_reading.h"
+#include "common/upright_picture.h"
 #include "duo/duo_screen.h"
+#include "duo/pack_warnings.h"
 
 namespace {
 
@@ -25,14 +28,11 @@ constexpr const char* kUsage =
     "    height (the adapter shows each view at double height) and centred on black.\n"
     "  duo info FILE.duo                    the header as one JSON object\n"
     "  duo compose [--parallax N] FILE.duo OUT   the 1024 x 768 screen (.png, .bmp or .ppm)\n"
-    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n";
+    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n"
+    "  duo --help                           this text\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
-    if (!problem.empty()) {
-        err << "duo: " << problem << "\n";
-    }
-    err << kUsage;
-    return 2;
+    return usageError(err, "duo", kUsage, problem);
 }
 
 std::optional<int> parseInteger(const std::string& text) {
@@ -68,7 +68,7 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
     };
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.rfind("--", 0) != 0) {
+        if (!looksLikeOption(a)) {
             o.files.push_back(a);
             continue;
         }
@@ -126,17 +126,28 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!o) {
         return usage(err, problem);
     }
-    Picture views[2];
+    Picture pictures[2];
     for (int eye = 0; eye < 2; ++eye) {
         const std::string& path = o->files[static_cast<std::size_t>(eye)];
-        std::optional<Picture> picture = readPictureFile(path, problem);
-        if (!picture) {
+        std::optional<UprightPicture> read = readUprightPictureFile(path, problem);
+        if (!read) {
             err << "duo: " << problem << "\n";
             return 1;
         }
+        if (!read->change.empty()) {
+            out << (eye == 0 ? "left " : "right ") << path << ": " << read->change << "\n";
+        }
+        pictures[eye] = std::move(read->picture);
+    }
+    for (const std::string& warning : packWarnings(pictures[0], pictures[1], o->placement)) {
+        err << "duo: warning: " << warning << "\n";
+    }
+    Picture views[2];
+    for (int eye = 0; eye < 2; ++eye) {
         std::string how;
-        views[eye] = viewFromPicture(*picture, how);
-        out << (eye == 0 ? "left " : "right ") << path << ": " << how << "\n";
+        views[eye] = viewFromPicture(pictures[eye], how);
+        out << (eye == 0 ? "left " : "right ") << o->files[static_cast<std::size_t>(eye)] << ": "
+            << how << "\n";
     }
     const Picture& upper = o->leftIsUpper ? views[0] : views[1];
     const Picture& lower = o->leftIsUpper ? views[1] : views[0];
@@ -152,7 +163,7 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
+    if (args.size() != 2 || looksLikeOption(args[1])) {
         return usage(err, "info needs FILE.duo");
     }
     std::string error;
@@ -193,6 +204,8 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
             }
             parallax = *n;
             ++i;
+        } else if (looksLikeOption(args[i])) {
+            return usage(err, "unknown option " + args[i]);
         } else {
             files.push_back(args[i]);
         }
@@ -215,7 +228,8 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
 }
 
 int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 4) {
+    if (args.size() != 4 || looksLikeOption(args[1]) || looksLikeOption(args[2]) ||
+        looksLikeOption(args[3])) {
         return usage(err, "unpack needs FILE.duo UPPER LOWER");
     }
     std::string error;
@@ -234,8 +248,11 @@ int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        return printHelp(out, kUsage);
+    }
     if (args.empty()) {
-        return usage(err);
+        return usage(err, "no command given");
     }
     if (args[0] == "pack") {
         return duoPack(args, out, err);
