@@ -124,13 +124,13 @@ std::vector<PlantedFault> plantedFaults() {
          "Heart/Slide2/Vessels.scp", "\"Far right\" reaches past the right edge of the upper view"},
         {"a text too dark for its picture",
          [](const fs::path& r) {
-             appendText(r / "Spine/Slide3/Processes.scp",
+             appendText(r / "Knee/Slide4/Lateral.scp",
                         "Color 303030\r\nText Dim,512 300 0\r\nLine 5 100 20 50 100 0\r\n"
                         "Delay 3\r\nMark\r\n");
          },
-         "Spine/Slide3/Processes.scp", "\"Dim\" is hard to read in both views: contrast 1."},
+         "Knee/Slide4/Lateral.scp", "\"Dim\" is hard to read in both views: contrast 1."},
         {"a line's end outside the lower view", [](const fs::path&) {},
-         "Spine/Slide3/Processes.scp", "the line's end at x 5 with disparity 20 lies outside"},
+         "Knee/Slide4/Lateral.scp", "the line's end at x 5 with disparity 20 lies outside"},
     };
 }
 

@@ -14,6 +14,8 @@
 #include "common/wave_file.h"
 #include "demo_course/course_texts.h"
 #include "demo_course/icon_framing.h"
+#include "demo_course/label_placement.h"
+#include "duo/duo_screen.h"
 #include "demo_course/narration.h"
 #include "demo_course/program_pictures.h"
 #include "demo_course/scene_renderer.h"
@@ -27,6 +29,8 @@ constexpr int kIconWidth = 96;
 constexpr int kIconHeight = 72;
 constexpr int kAbstractWidth = 296;
 constexpr int kAbstractHeight = 196;
+// Rows of each view kept black for the title (baseline 20) and the caption (baseline 37).
+constexpr int kHeadingBand = 42;
 
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -160,26 +164,41 @@ class CourseWriter {
         for (const NarrationPlan& n : slide.narrations) {
             context.narrationSeconds[n.name] = speak(n.words, dir / (n.name + ".wav"));
         }
+        const auto& [left, right] = views(slide.model, slide.camera);
+        const DuoLayout& l = slide.layout;
+        // The title and caption stand on black: the top band of every view is dark.
+        const DuoPlacement placement{l.lowerX,
+                                     l.lowerY,
+                                     l.upperX,
+                                     l.upperY,
+                                     std::max(l.topBand, kHeadingBand),
+                                     l.bottomBand,
+                                     l.leftBand,
+                                     l.rightBand};
+        const bool dither = l.bits == 16;
+        const fs::path picture = dir / (slide.imageName + ".duo");
+        writeBytes(picture, packDuo(dither ? ditheredFor16Bits(left) : left,
+                                    dither ? ditheredFor16Bits(right) : right, l.bits, placement));
+        std::string error;
+        const std::optional<Picture> screen = composeDuoScreen(picture.string(), 0, error);
+        if (!screen) {
+            throw Failure(picture.string() + ": " + error);
+        }
+        const LabelPlacement labels(geometry, *screen);
         ScriptText script(geometry, 14);
+        script.placeLabelsWith(&labels);
         slide.script(script, context);
         writeText(dir / (slide.scriptName + ".scp"), script.str());
         if (slide.quizScript) {
-            writeText(dir / (slide.scriptName + ".qiz"), quizScript(slide, geometry));
+            writeText(dir / (slide.scriptName + ".qiz"), quizScript(slide, geometry, &labels));
         }
         if (!slide.indexTerms.empty()) {
-            writeText(dir / (slide.scriptName + ".ind"), indexAnnotations(slide, geometry));
+            writeText(dir / (slide.scriptName + ".ind"),
+                      indexAnnotations(slide, geometry, &labels));
         }
         for (const QueryPlan& q : slide.queries) {
             writeText(dir / (q.name + ".qer"), queryFile(q, geometry));
         }
-        const auto& [left, right] = views(slide.model, slide.camera);
-        const DuoLayout& l = slide.layout;
-        const DuoPlacement placement{l.lowerX,  l.lowerY,     l.upperX,   l.upperY,
-                                     l.topBand, l.bottomBand, l.leftBand, l.rightBand};
-        const bool dither = l.bits == 16;
-        writeBytes(dir / (slide.imageName + ".duo"),
-                   packDuo(dither ? ditheredFor16Bits(left) : left,
-                           dither ? ditheredFor16Bits(right) : right, l.bits, placement));
         const Scene& scene = model(slide.model).scene;
         const StereoCamera icon = iconCamera(scene, slide.camera, kIconWidth, kIconHeight);
         writeBytes(dir / (slide.scriptName + ".icn"),

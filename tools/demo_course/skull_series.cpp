@@ -275,9 +275,9 @@ SeriesPlan skullSeries() {
     s.abstract = {"The bones of the skull in ten",
                   "stereoscopic views: cranium,",
                   "face, orbits, cheek bones,",
-                  "mandible and teeth. Two",
-                  "questions ask you to find",
-                  "structures in the picture."};
+                  "mandible and teeth.",
+                  "",
+                  "Two questions to answer."};
     s.pictureModel = "skull";
     s.pictureCamera = kCheek;
     s.slides = {frontView(), orbits(), sideView(), mandible(), above(),
