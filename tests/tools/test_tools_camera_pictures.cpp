@@ -116,7 +116,8 @@ TEST(ExifOrientation, EachOrientationTurnsThePictureToStandUpright) {
 
 void appendBytes(void* context, void* data, int size) {
     auto* out = static_cast<Bytes*>(context);
-    out->insert(out->end(), static_cast<std::uint8_t*>(data), static_cast<std::uint8_t*>(data) + size);
+    out->insert(out->end(), static_cast<std::uint8_t*>(data),
+                static_cast<std::uint8_t*>(data) + size);
 }
 
 TEST(ExifOrientation, DuoPackStandsATurnedPhotographUprightAndSaysSo) {
@@ -176,8 +177,8 @@ TEST(PackWarnings, PairsThatCannotMatchAndViewsAtDifferentHeights) {
     TempDir dir;
     std::string error;
     ASSERT_TRUE(writePictureFile(dir / "l.png", Picture(64, 32), error));
-    const ToolRun pack = runTool(runDuo, {"pack", "--upper-y", "4", dir / "l.png", dir / "l.png",
-                                          dir / "s.duo"});
+    const ToolRun pack =
+        runTool(runDuo, {"pack", "--upper-y", "4", dir / "l.png", dir / "l.png", dir / "s.duo"});
     EXPECT_EQ(pack.code, 0);
     EXPECT_NE(pack.err.find("duo: warning: --upper-y 4"), std::string::npos) << pack.err;
 }

@@ -105,7 +105,9 @@ std::vector<PlantedFault> plantedFaults() {
          },
          "Heart/Slide3/LeftSide.scp", "no comma after the text"},
         {"a last group after the last Mark and Delay",
-         [](const fs::path& r) { appendText(r / "Heart/Slide4/Coronary.scp", "Text Late,500 200 2\r\n"); },
+         [](const fs::path& r) {
+             appendText(r / "Heart/Slide4/Coronary.scp", "Text Late,500 200 2\r\n");
+         },
          "Heart/Slide4/Coronary.scp", "Lecture Mode draws this after the slide's last \"Mark\""},
         {"the same in Tutorial Mode", [](const fs::path&) {}, "Heart/Slide4/Coronary.scp",
          "Tutorial Mode draws this after the slide's last \"Delay\""},
@@ -124,13 +126,13 @@ std::vector<PlantedFault> plantedFaults() {
          "Heart/Slide2/Vessels.scp", "\"Far right\" reaches past the right edge of the upper view"},
         {"a text too dark for its picture",
          [](const fs::path& r) {
-             appendText(r / "Knee/Slide4/Lateral.scp",
-                        "Color 303030\r\nText Dim,512 300 0\r\nLine 5 100 20 50 100 0\r\n"
+             appendText(r / "Skull/Slide10/Review.scp",
+                        "Color 303030\r\nText Dim,950 330 0\r\nLine 5 100 20 50 100 0\r\n"
                         "Delay 3\r\nMark\r\n");
          },
-         "Knee/Slide4/Lateral.scp", "\"Dim\" is hard to read in both views: contrast 1."},
-        {"a line's end outside the lower view", [](const fs::path&) {},
-         "Knee/Slide4/Lateral.scp", "the line's end at x 5 with disparity 20 lies outside"},
+         "Skull/Slide10/Review.scp", "\"Dim\" is hard to read in both views: contrast 1."},
+        {"a line's end outside the lower view", [](const fs::path&) {}, "Knee/Slide4/Lateral.scp",
+         "the line's end at x 5 with disparity 20 lies outside"},
     };
 }
 

@@ -17,15 +17,16 @@ bool asksForHelp(const std::vector<std::string>& args) {
     return false;
 }
 
-bool looksLikeOption(const std::string& arg) { return arg.size() > 1 && arg[0] == '-'; }
+bool looksLikeOption(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-';
+}
 
 int printHelp(std::ostream& out, const char* usage) {
     out << usage;
     return 0;
 }
 
-int usageError(std::ostream& err, const char* tool, const char* usage,
-               const std::string& problem) {
+int usageError(std::ostream& err, const char* tool, const char* usage, const std::string& problem) {
     if (!problem.empty()) {
         err << tool << ": " << problem << "\n";
     }

@@ -215,8 +215,8 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
             const auto path = findEntry(slideDir, imageName + ".duo");
             std::string error;
             found = screens
-                        .emplace(imageName, path ? composeDuoScreen(path->string(), 0, error)
-                                                 : std::nullopt)
+                        .emplace(imageName,
+                                 path ? composeDuoScreen(path->string(), 0, error) : std::nullopt)
                         .first;
         }
         return found->second ? &*found->second : nullptr;

@@ -110,9 +110,8 @@ std::string contrastText(double contrast) {
     return buffer;
 }
 
-void checkText(const SlideElement& e, int line,
-               const FontMeasure& measure, std::uint32_t colour, const Picture* screen,
-               const std::function<void(int, const std::string&)>& report) {
+void checkText(const SlideElement& e, int line, const FontMeasure& measure, std::uint32_t colour,
+               const Picture* screen, const std::function<void(int, const std::string&)>& report) {
     const DrawnText drawn = drawnText(e, measure);
     if (drawn.text.empty()) {
         return;
@@ -141,8 +140,9 @@ void checkText(const SlideElement& e, int line,
     if (!upperHard && !lowerHard) {
         return;
     }
-    const char* view = upperHard && lowerHard ? "both views" : upperHard ? "the upper view"
-                                                                         : "the lower view";
+    const char* view = upperHard && lowerHard ? "both views"
+                       : upperHard            ? "the upper view"
+                                              : "the lower view";
     const double worst = upperHard && lowerHard ? std::min(*upper, *lower)
                          : upperHard            ? *upper
                                                 : *lower;
@@ -222,9 +222,8 @@ void checkSlideDisplay(const SlideDisplayInput& in, CarriedLook& look,
         case EText:
         case Title:
         case Caption:
-            checkText(e, line,
-                      estimatedArialMeasure(look.textSize, look.textSize * 9 / 10), look.colour,
-                      screen, report);
+            checkText(e, line, estimatedArialMeasure(look.textSize, look.textSize * 9 / 10),
+                      look.colour, screen, report);
             break;
         case Line:
         case ELine:

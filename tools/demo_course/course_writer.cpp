@@ -167,14 +167,9 @@ class CourseWriter {
         const auto& [left, right] = views(slide.model, slide.camera);
         const DuoLayout& l = slide.layout;
         // The title and caption stand on black: the top band of every view is dark.
-        const DuoPlacement placement{l.lowerX,
-                                     l.lowerY,
-                                     l.upperX,
-                                     l.upperY,
-                                     std::max(l.topBand, kHeadingBand),
-                                     l.bottomBand,
-                                     l.leftBand,
-                                     l.rightBand};
+        const DuoPlacement placement{
+            l.lowerX,     l.lowerY,   l.upperX,   l.upperY, std::max(l.topBand, kHeadingBand),
+            l.bottomBand, l.leftBand, l.rightBand};
         const bool dither = l.bits == 16;
         const fs::path picture = dir / (slide.imageName + ".duo");
         writeBytes(picture, packDuo(dither ? ditheredFor16Bits(left) : left,

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/erase_boxes.h"
-#include "content/colours.h"
+#include "content/colour_argument.h"
 #include "coursecheck/slide_display.h"
 #include "imaging/stereo_composer.h"
 
@@ -49,34 +49,13 @@ bool insideView(const ScreenRect& r) {
            r.top >= kFirstTextRow && r.top + r.height <= kViewHeight - kMargin;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return 0;
-}
-
 } // namespace
 
 Rgb scriptColour(const std::string& nameOrHex) {
-    for (const NamedColour& named : kNamedColours) {
-        if (nameOrHex == named.name) {
-            return {static_cast<std::uint8_t>(named.colour),
-                    static_cast<std::uint8_t>(named.colour >> 8),
-                    static_cast<std::uint8_t>(named.colour >> 16)};
-        }
-    }
-    const std::string hex = (nameOrHex + "000000").substr(0, 6);
-    auto pair = [&](int at) {
-        return static_cast<std::uint8_t>(hexDigit(hex[at]) * 16 + hexDigit(hex[at + 1]));
-    };
-    return {pair(0), pair(2), pair(4)};
+    const auto named = namedColourIndex(nameOrHex);
+    const std::uint32_t c = named ? kNamedColours[*named].colour : hexColour(nameOrHex);
+    return {static_cast<std::uint8_t>(c), static_cast<std::uint8_t>(c >> 8),
+            static_cast<std::uint8_t>(c >> 16)};
 }
 
 bool LabelPlacement::readsWell(const Label& label, int fontSize, Rgb colour) const {
@@ -91,8 +70,8 @@ bool LabelPlacement::readsWell(const Label& label, int fontSize, Rgb colour) con
     }
     const auto upperContrast =
         contrastUnder(screen_, colour, upper.left, upper.top, upper.width, upper.height);
-    const auto lowerContrast = contrastUnder(screen_, colour, lower.left,
-                                             lower.top + kLowerViewTop, lower.width, lower.height);
+    const auto lowerContrast = contrastUnder(screen_, colour, lower.left, lower.top + kLowerViewTop,
+                                             lower.width, lower.height);
     return upperContrast && lowerContrast && *upperContrast >= kWantedContrast &&
            *lowerContrast >= kWantedContrast;
 }

@@ -80,7 +80,7 @@ Picture helpPicture(const Fonts& fonts, bool tutorial) {
     for (const auto& [key, meaning] : tutorial ? automatic : lecture) {
         p.fillRect(90, y - 34, 844, 52, kHelpPanel);
         fonts.bold.draw(p, key, 110, y, 28, kHelpAccent);
-        fonts.regular.draw(p, meaning, 420, y, 26, kHelpText);
+        fonts.regular.draw(p, meaning, 400, y, 24, kHelpText);
         y += 76;
     }
     fonts.regular.drawCentred(p, "Click Continue to return to the slides.", 512, 640, 24,

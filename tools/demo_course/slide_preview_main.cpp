@@ -75,7 +75,8 @@ int main(int argc, char** argv) {
         }
     }
     if (args.size() != 3 || (args[1] != "lecture" && args[1] != "tutorial" && args[1] != "quiz")) {
-        return usageError(std::cerr, "slide-preview", kUsage, "needs SLIDE_DIR, a mode and OUT.png");
+        return usageError(std::cerr, "slide-preview", kUsage,
+                          "needs SLIDE_DIR, a mode and OUT.png");
     }
     const std::string mode = argv[2];
     const ModeFlags flags = mode == "tutorial" ? modeFlagsFor(ChosenMode::Tutorial)

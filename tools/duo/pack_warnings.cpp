@@ -35,8 +35,8 @@ std::vector<std::string> packWarnings(const Picture& left, const Picture& right,
         }
     }
     if (placement.upperY != placement.lowerY) {
-        warnings.push_back("--upper-y " + std::to_string(placement.upperY) + " differs from --lower-y " +
-                           std::to_string(placement.lowerY) +
+        warnings.push_back("--upper-y " + std::to_string(placement.upperY) +
+                           " differs from --lower-y " + std::to_string(placement.lowerY) +
                            ": the views stand at different heights and the eyes cannot fuse them");
     }
     return warnings;
