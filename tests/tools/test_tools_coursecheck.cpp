@@ -131,7 +131,7 @@ std::vector<PlantedFault> plantedFaults() {
                         "Delay 3\r\nMark\r\n");
          },
          "Skull/Slide10/Review.scp", "\"Dim\" is hard to read in both views: contrast 1."},
-        {"a line's end outside the lower view", [](const fs::path&) {}, "Knee/Slide4/Lateral.scp",
+        {"a line's end outside the lower view", [](const fs::path&) {}, "Skull/Slide10/Review.scp",
          "the line's end at x 5 with disparity 20 lies outside"},
     };
 }

@@ -201,8 +201,10 @@ void checkSeries(const CheckContext& c, const std::string& directory) {
     ModeLooks looks{};
     for (int n = 1; n <= count; ++n) {
         if (c.progress != nullptr) {
-            (*c.progress)(directory + " slide " + std::to_string(n) + " of " +
-                          std::to_string(count));
+            std::string where = directory;
+            where.append(" slide ").append(std::to_string(n));
+            where.append(" of ").append(std::to_string(count));
+            (*c.progress)(where);
         }
         checkSlide(c, *findEntry(seriesDir, "Slide" + std::to_string(n)), directory, n, looks);
     }
