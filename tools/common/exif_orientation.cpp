@@ -110,43 +110,29 @@ Picture orientedPicture(const Picture& picture, int orientation) {
     if (orientation < 2 || orientation > 8) {
         return picture;
     }
+    // Each orientation as the source pixel of an upright one: swap x and y (the crosswise
+    // orientations 5 to 8), then mirror the source's columns and rows.
+    struct Turn {
+        bool swap, flipX, flipY;
+    };
+    static constexpr Turn kTurns[9] = {{},
+                                       {false, false, false},
+                                       {false, true, false},
+                                       {false, true, true},
+                                       {false, false, true},
+                                       {true, false, false},
+                                       {true, false, true},
+                                       {true, true, true},
+                                       {true, true, false}};
+    const Turn& t = kTurns[orientation];
     const int w = picture.width;
     const int h = picture.height;
-    const bool crosswise = orientation >= 5;
-    Picture out(crosswise ? h : w, crosswise ? w : h);
+    Picture out(t.swap ? h : w, t.swap ? w : h);
     for (int y = 0; y < out.height; ++y) {
         for (int x = 0; x < out.width; ++x) {
-            int sx = x;
-            int sy = y;
-            switch (orientation) {
-            case 2:
-                sx = w - 1 - x;
-                break;
-            case 3:
-                sx = w - 1 - x;
-                sy = h - 1 - y;
-                break;
-            case 4:
-                sy = h - 1 - y;
-                break;
-            case 5:
-                sx = y;
-                sy = x;
-                break;
-            case 6:
-                sx = y;
-                sy = h - 1 - x;
-                break;
-            case 7:
-                sx = w - 1 - y;
-                sy = h - 1 - x;
-                break;
-            default:
-                sx = w - 1 - y;
-                sy = x;
-                break; // 8
-            }
-            out.set(x, y, picture.at(sx, sy));
+            const int u = t.swap ? y : x;
+            const int v = t.swap ? x : y;
+            out.set(x, y, picture.at(t.flipX ? w - 1 - u : u, t.flipY ? h - 1 - v : v));
         }
     }
     return out;
