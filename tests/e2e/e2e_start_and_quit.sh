@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program under Wine and Xvfb, from its start to Quit as a user would: the intro
 # picture until a key, the table of contents, Quit. Its exit code is 0 and "Last Mode" is
-# stored.
+# stored. It is started as an author starts it on a course of their own: scripts/run on
+# a content directory of another name.
 set -euo pipefail
 exe=$1
 artifacts=$2
@@ -12,7 +13,9 @@ trap 'rm -rf "$course"' EXIT
 clear_program_registry
 store_calibration 0
 
-run_program_in "$course" "$exe" &
+mv "$course/Corpus" "$course/My Course"
+CORPUSVIEW_EXE="$exe" "$(dirname "$0")/../../scripts/run" "$course/My Course" \
+  </dev/null >/dev/null 2>&1 &
 program=$!
 wait_for_program_window "CorpusView" 30
 sleep 1

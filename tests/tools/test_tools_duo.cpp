@@ -228,11 +228,24 @@ TEST(DuoTool, BadUsageExitsWithTwo) {
         {"info"},
         {"compose", "--parallax", "51", "a.duo", "c.png"},
         {"unpack", "a.duo", "u.png"},
+        {"pack", "-x", "a.png", "b.png", "c.duo"},
+        {"compose", "-p", "a.duo", "c.png"},
+        {"unpack", "a.duo", "-u", "d.png"},
     };
     for (const auto& args : cases) {
         const ToolRun run = runTool(runDuo, args);
         EXPECT_EQ(run.code, 2) << (args.empty() ? "" : args[0]) << " " << args.size();
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST(DuoTool, HelpGoesToStandardOutput) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"pack", "-h"}, {"info", "--help"}}) {
+        const ToolRun run = runTool(runDuo, args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out.rfind("usage:", 0), 0u);
+        EXPECT_EQ(run.err, "");
     }
 }
 

@@ -6,14 +6,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/command_line.h"
 #include "common/duo_packing.h"
 #include "common/picture_files.h"
 #include "common/stereo_styles.h"
 #include "common/duo_file_reading.h"
+#include "common/upright_picture.h"
 #include "duo/duo_screen.h"
-#include "imaging/stereo_composer.h"
+#include "duo/pack_warnings.h"
 #include "duo/stereo_align.h"
 #include "duo/stereo_import.h"
+#include "imaging/stereo_composer.h"
 
 namespace {
 
@@ -36,14 +39,11 @@ constexpr const char* kUsage =
     "  duo compose [--parallax N] [--style S] FILE.duo OUT   the 1024 x 768 screen (.png, .jpg,\n"
     "      .bmp or .ppm); --style over-under (the screen, default), anaglyph (red-cyan),\n"
     "      parallel or cross (the views side by side)\n"
-    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n";
+    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n"
+    "  duo --help                           this text\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
-    if (!problem.empty()) {
-        err << "duo: " << problem << "\n";
-    }
-    err << kUsage;
-    return 2;
+    return usageError(err, "duo", kUsage, problem);
 }
 
 std::optional<int> parseInteger(const std::string& text) {
@@ -81,7 +81,7 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
     };
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.rfind("--", 0) != 0) {
+        if (!looksLikeOption(a)) {
             o.files.push_back(a);
             continue;
         }
@@ -161,6 +161,9 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 1;
     }
     out << pair->how << "\n" << report;
+    for (const std::string& warning : packWarnings(pair->left, pair->right, o->placement)) {
+        err << "duo: warning: " << warning << "\n";
+    }
     const Picture eyes[2] = {pair->left, pair->right};
     Picture views[2];
     for (int eye = 0; eye < 2; ++eye) {
@@ -183,7 +186,7 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
+    if (args.size() != 2 || looksLikeOption(args[1])) {
         return usage(err, "info needs FILE.duo");
     }
     std::string error;
@@ -232,6 +235,8 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
             }
             parallax = *n;
             ++i;
+        } else if (looksLikeOption(args[i])) {
+            return usage(err, "unknown option " + args[i]);
         } else {
             files.push_back(args[i]);
         }
@@ -256,7 +261,8 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
 }
 
 int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 4) {
+    if (args.size() != 4 || looksLikeOption(args[1]) || looksLikeOption(args[2]) ||
+        looksLikeOption(args[3])) {
         return usage(err, "unpack needs FILE.duo UPPER LOWER");
     }
     std::string error;
@@ -275,8 +281,11 @@ int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        return printHelp(out, kUsage);
+    }
     if (args.empty()) {
-        return usage(err);
+        return usage(err, "no command given");
     }
     if (args[0] == "pack") {
         return duoPack(args, out, err);

@@ -5,6 +5,7 @@
 
 #include "common/mpo_reader.h"
 #include "common/picture_files.h"
+#include "common/upright_picture.h"
 
 namespace {
 
@@ -110,11 +111,18 @@ std::optional<StereoPair> readPackedPair(const std::vector<std::string>& picture
     if (pictures.size() == 1) {
         return readStereoFile(pictures[0], layout, error);
     }
-    auto left = readPictureFile(pictures.at(0), error);
-    auto right = left ? readPictureFile(pictures.at(1), error) : std::nullopt;
+    // Two photographs, each stood upright as its camera's EXIF orientation says.
+    auto left = readUprightPictureFile(pictures.at(0), error);
+    auto right = left ? readUprightPictureFile(pictures.at(1), error) : std::nullopt;
     if (!left || !right) {
         return std::nullopt;
     }
-    return StereoPair{std::move(*left), std::move(*right),
-                      "left eye " + pictures[0] + ", right eye " + pictures[1]};
+    std::string how = "left eye " + pictures[0] + ", right eye " + pictures[1];
+    if (!left->change.empty()) {
+        how += "\nleft " + pictures[0] + ": " + left->change;
+    }
+    if (!right->change.empty()) {
+        how += "\nright " + pictures[1] + ": " + right->change;
+    }
+    return StereoPair{std::move(left->picture), std::move(right->picture), how};
 }

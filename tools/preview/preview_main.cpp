@@ -1,5 +1,6 @@
 // slide-preview: the screens of slides exactly as the program shows them, drawn by the
 // program's own playback onto a screen in memory, in the style an author can look at.
+#include <iostream>
 #include <windows.h>
 
 #include <charconv>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "common/picture_files.h"
 #include "common/stereo_styles.h"
 #include "preview/preview_player.h"
@@ -71,7 +73,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& problem)
             }
             o.style = *style;
             ++i;
-        } else if (a.rfind("--", 0) == 0) {
+        } else if (looksLikeOption(a)) {
             problem = "unknown option " + a;
             return std::nullopt;
         } else {
@@ -137,6 +139,9 @@ bool writeScreens(const SlideScreens& shown, const std::string& base, const Opti
 } // namespace
 
 int main(int argc, char** argv) {
+    if (asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+        return printHelp(std::cout, kUsage);
+    }
     std::string problem;
     const std::optional<Options> o = parseOptions(argc, argv, problem);
     if (!o) {
