@@ -51,6 +51,11 @@ class IndexDialogTest : public MainWindowTest {
         screenDC = nullptr;
         MainWindowTest::TearDown();
     }
+    // Writes a file of the course, making its directory first.
+    void put(const std::string& relative, const std::string& bytes) {
+        course.makeDirectory(relative.substr(0, relative.rfind('\\')));
+        course.writeFile(relative, bytes);
+    }
     void addTerm(const char* term, const char* series, int slide) {
         IndexEntry& entry = indexEntries[indexCount++];
         copyTextField(entry.term, term);
@@ -82,11 +87,16 @@ HWND item(HWND dialog, int id) {
     return GetDlgItem(dialog, id);
 }
 
-// The control's rectangle in the dialog's client area against the template's rectangle
-// in dialog units.
+// A template rectangle (x, y, width, height in dialog units) in pixels, each value mapped
+// on its own as the dialog manager maps them: left, top, right, bottom.
+RECT inPixels(HWND dialog, RECT units) {
+    MapDialogRect(dialog, &units);
+    return {units.left, units.top, units.left + units.right, units.top + units.bottom};
+}
+
+// The control's rectangle in the dialog's client area against the template's.
 void expectPlaced(HWND dialog, HWND control, RECT units, const char* what) {
-    RECT expected = {units.left, units.top, units.left + units.right, units.top + units.bottom};
-    MapDialogRect(dialog, &expected);
+    const RECT expected = inPixels(dialog, units);
     RECT actual;
     GetWindowRect(control, &actual);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
@@ -115,7 +125,7 @@ TEST_F(IndexDialogTest, TemplatesShowTheTermsInOrderWithTheLastChoiceAndNoIcon) 
          {19, 42, 102, 158},
          {53, 1, 36, 9}},
     };
-    course.writeFile("Corpus\\Heart\\Slide3\\a.icn", bmpFile(40, 40, kBigIconColour));
+    put("Corpus\\Heart\\Slide3\\a.icn", bmpFile(40, 40, kBigIconColour));
     for (const char* term : {"Vena cava", "Aorta", "Left atrium", "Aorta"}) {
         addTerm(term, "Heart", 3);
     }
@@ -128,9 +138,7 @@ TEST_F(IndexDialogTest, TemplatesShowTheTermsInOrderWithTheLastChoiceAndNoIcon) 
             EXPECT_EQ(style & WS_POPUP, WS_POPUP);
             EXPECT_NE(style & WS_CAPTION, WS_CAPTION);
             EXPECT_NE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
-            RECT area = {c.dialog.left, c.dialog.top, c.dialog.left + c.dialog.right,
-                         c.dialog.top + c.dialog.bottom};
-            MapDialogRect(dialog, &area);
+            const RECT area = inPixels(dialog, c.dialog);
             POINT origin = {0, 0};
             ClientToScreen(dialog, &origin);
             RECT client;
@@ -180,9 +188,9 @@ TEST_F(IndexDialogTest, TemplatesShowTheTermsInOrderWithTheLastChoiceAndNoIcon) 
 
 TEST_F(IndexDialogTest, TheIconOfEachHighlightedTermIsDrawnOverTheOneBefore) {
     // Row 0's slide directory does not exist; row 3's holds no icon.
-    course.writeFile("Corpus\\Heart\\Slide12\\big.icn", bmpFile(80, 80, kBigIconColour));
-    course.writeFile("Corpus\\Brain\\Slide-3\\small.icn", bmpFile(30, 30, kSmallIconColour));
-    course.writeFile("Corpus\\Heart\\Slide4\\s.scp", "Image x\r\n");
+    put("Corpus\\Heart\\Slide12\\big.icn", bmpFile(80, 80, kBigIconColour));
+    put("Corpus\\Brain\\Slide-3\\small.icn", bmpFile(30, 30, kSmallIconColour));
+    put("Corpus\\Heart\\Slide4\\s.scp", "Image x\r\n");
     addTerm("Vena cava", "Heart", 99);
     addTerm("Left atrium", "Heart", 12);
     addTerm("Pons", "Brain", -3); // "%d" of a negative number
@@ -243,8 +251,9 @@ TEST_F(IndexDialogTest, ChoosingSetsLectureFlagsAndCancellingLeavesIndexViewing)
             case OkButton:
                 SendMessageA(item(dialog, IDOK), BM_CLICK, 0, 0);
                 break;
-            case EnterKey:
-                PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+            case EnterKey: // in the list, as after a Tab
+                SetFocus(list);
+                PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
                 break;
             case DoubleClick: {
                 RECT row;
@@ -260,7 +269,8 @@ TEST_F(IndexDialogTest, ChoosingSetsLectureFlagsAndCancellingLeavesIndexViewing)
                 SendMessageA(item(dialog, IDCANCEL), BM_CLICK, 0, 0);
                 break;
             case EscapeKey:
-                PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
+                SetFocus(list);
+                PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0);
                 break;
             case OkWithoutRow:
                 EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
@@ -296,17 +306,17 @@ class IndexRoundTest : public IndexDialogTest {
         createPenTable();
         lowerImageTop = 404;
         course.writeFile("Corpus\\config.dat", "Heart,The Heart\r\n");
-        course.writeFile("Corpus\\Heart\\abstract.txt", "The heart\r\n");
+        put("Corpus\\Heart\\abstract.txt", "The heart\r\n");
         const std::string slide = "Corpus\\Heart\\Slide2\\";
         const PixelImage view(1024, 364, pixelRgb(0, 90, 0));
         const std::vector<std::uint8_t> dib = encodePackedDib(view, 24);
         const std::vector<std::uint8_t> duo = encodeDuoFile(DuoPlacement{}, dib, dib);
-        course.writeFile(slide + "front.duo", std::string(duo.begin(), duo.end()));
-        course.writeFile(slide + "front.scp", "Image front\r\nTitle The slide's own title\r\n");
-        course.writeFile(slide + "front.ind", "Entry Aorta\r\nText Aorta,300 100 0\r\n"
-                                              "Entry Left atrium\r\nColor Yellow\r\n"
-                                              "Text Left atrium,600 200 8\r\n");
-        course.writeFile("Corpus\\Heart\\Slide5\\only.duo", std::string(duo.begin(), duo.end()));
+        put(slide + "front.duo", std::string(duo.begin(), duo.end()));
+        put(slide + "front.scp", "Image front\r\nTitle The slide's own title\r\n");
+        put(slide + "front.ind", "Entry Aorta\r\nText Aorta,300 100 0\r\n"
+                                 "Entry Left atrium\r\nColor Yellow\r\n"
+                                 "Text Left atrium,600 200 8\r\n");
+        put("Corpus\\Heart\\Slide5\\only.duo", std::string(duo.begin(), duo.end()));
         addTerm("Aorta", "Heart", 2);
         addTerm("Left atrium", "Heart", 2);
         addTerm("Unreadable", "Heart", 5); // a picture but no ".ind" file
