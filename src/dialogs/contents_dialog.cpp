@@ -33,7 +33,7 @@ void fillSeriesList(HWND dialog) {
 // The INDEX button lies inside the series list's rectangle, and the list, made before it,
 // lies above it: every click on INDEX reached the list. The list gives up the button's
 // rectangle, so that the button takes its clicks and the list never paints over it,
-// while the keyboard order stays the template's (list, INDEX, modes, Begin, Quit).
+// while the keyboard order stays the template's (INDEX, the modes, Begin, Quit).
 void uncoverIndexButton(HWND dialog) {
     HWND list = GetDlgItem(dialog, IDC_SERIES_LIST);
     HWND button = GetDlgItem(dialog, IDC_INDEX_BUTTON);
@@ -60,8 +60,7 @@ void uncoverIndexButton(HWND dialog) {
     if (listArea != nullptr) {
         DeleteObject(listArea);
     }
-    // Without the cut the button at least goes above the list (it then comes first in
-    // the keyboard order).
+    // Without the cut the button goes above the list, where it takes its clicks too.
     SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
