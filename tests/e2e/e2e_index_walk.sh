@@ -20,32 +20,6 @@ clear_program_registry
 store_calibration 0
 corpus="$course/Corpus"
 
-# Pixels of the screen differing from an image file, over a region WxH+X+Y.
-differing_pixels() {
-  local reference=$1 region=$2 shot
-  shot=$(mktemp --suffix=.png)
-  xwd -root -silent | convert xwd:- -crop "$region" +repage "$shot"
-  convert "$reference" -crop "$region" +repage "$shot.ref.png"
-  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
-  rm -f "$shot" "$shot.ref.png"
-}
-
-# Waits until `condition` (a command) holds, at most `seconds`.
-wait_until() {
-  local seconds=$1 tries=0
-  shift
-  while [ $tries -lt $((seconds * 4)) ]; do
-    "$@" && return 0
-    sleep 0.25
-    tries=$((tries + 1))
-  done
-  return 1
-}
-
-check() { # description, condition (a command)
-  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
-
 # Row n (from 1) of index.dat: sets term, series and slide.
 index_row() {
   local line
@@ -101,12 +75,7 @@ screenshot "$artifacts/contents.png"
 
 echo "== a real click on INDEX opens the index"
 xdotool mousemove 910 526 click 1
-if wait_until 10 index_visible; then
-  echo "ok: the index dialog shows over the table of contents"
-else
-  echo "FAIL: the index dialog did not show after a click on INDEX"
-  failures=$((failures + 1))
-fi
+check_within 10 "the index dialog shows over the table of contents" index_visible
 sleep 0.5
 screenshot "$artifacts/11-index-opened.png"
 # Without an icon the place is the dialog's plain face, one colour (its "INDEX" title
@@ -118,24 +87,19 @@ echo "== the keyboard walks the terms; each shows its slide's icon"
 xdotool key Tab Tab # from OK past Cancel into the list
 xdotool key Down
 sleep 1
-check "the icon of '$term'" wait_until 5 icon_shown "$term_series" "$term_slide"
+check_within 5 "the icon of '$term'" icon_shown "$term_series" "$term_slide"
 index_row 3
 xdotool key Down
 sleep 1
-check "the icon of '$term'" wait_until 5 icon_shown "$series" "$slide"
+check_within 5 "the icon of '$term'" icon_shown "$series" "$slide"
 xdotool key Up
 sleep 1
-check "the first icon again" wait_until 5 icon_shown "$term_series" "$term_slide"
+check_within 5 "the first icon again" icon_shown "$term_series" "$term_slide"
 screenshot "$artifacts/12-index-walked.png"
 
 echo "== Enter shows the term's slide with its annotations"
 xdotool key Return
-if wait_until 20 index_slide_shown; then
-  echo "ok: the slide's picture with annotations in both views"
-else
-  echo "FAIL: the index slide did not show"
-  failures=$((failures + 1))
-fi
+check_within 20 "the slide's picture with annotations in both views" index_slide_shown
 sleep 1
 screenshot "$artifacts/13-index-slide.png"
 check "no title of the slide's own script" \
@@ -145,22 +109,15 @@ check "nor in the lower view" \
 
 echo "== a click goes back; the index opens again by itself on the same term"
 xdotool mousemove 512 200 click 1
-if wait_until 20 index_visible; then
-  echo "ok: the index opened again by itself"
-else
-  echo "FAIL: the index did not open again"
-  failures=$((failures + 1))
-fi
+check_within 20 "the index opened again by itself" index_visible
 sleep 0.5
 screenshot "$artifacts/14-index-again.png"
 xdotool key Return # OK holds the focus: the highlighted term is shown again
-if wait_until 20 index_slide_shown && sleep 1 &&
-  [ "$(differing_pixels "$artifacts/13-index-slide.png" 1024x768+0+0)" = "0" ]; then
-  echo "ok: the same term was highlighted"
-else
-  echo "FAIL: Enter in the reopened index did not show the same slide"
-  failures=$((failures + 1))
-fi
+same_slide_shown() {
+  [ "$(differing_pixels "$artifacts/13-index-slide.png" 1024x768+0+0)" = "0" ]
+}
+check_within 20 "the same term was highlighted: its slide again, pixel for pixel" \
+  same_slide_shown
 
 echo "== the right button goes back as the left; Escape leaves the index"
 xdotool mousemove 512 200 click 3

@@ -113,6 +113,37 @@ pixel_at() {
   xwd -root -silent | convert xwd:- -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
+# Pixels of the screen differing from an image file, over a region WxH+X+Y.
+differing_pixels() {
+  local reference=$1 region=$2 shot
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -crop "$region" +repage "$shot"
+  convert "$reference" -crop "$region" +repage "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until a condition (a command) holds, at most `seconds`; 1 when it never does.
+wait_until() {
+  local seconds=$1 tries=0
+  shift
+  while [ $tries -lt $((seconds * 4)) ]; do
+    "$@" && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+check() { # description, condition (a command)
+  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
+}
+
+# check, for a condition that may take up to `seconds` to come true.
+check_within() { # seconds, description, condition
+  check "$2" wait_until "$1" "${@:3}"
+}
+
 registry_value() {
   program_reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, name) { sub(/.*REG_SZ[ \t]*/, ""); print; exit }'

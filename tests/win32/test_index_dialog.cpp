@@ -1,8 +1,7 @@
 // The index dialog run for real from its templates, and the whole round from a term to
 // its slide and back to the table of contents, on a real main window: checked by the
 // results, the globals left behind and the pixels drawn on a screen that can be read.
-#include "support/program_harness.h"
-#include "support/screen_dib.h"
+#include "support/dialog_test.h"
 
 #include "app/last_mode.h"
 #include "app/messages.h"
@@ -34,22 +33,11 @@ std::string bmpFile(int width, int height, COLORREF colour) {
     return {bytes.begin(), bytes.end()};
 }
 
-class IndexDialogTest : public MainWindowTest {
+class IndexDialogTest : public DialogTest {
   protected:
     void SetUp() override {
-        MainWindowTest::SetUp();
-        DeleteDC(screenDC);
-        screenDC = screen.dc();
-        createFontTable();
-        courseRoot = course.path() + "\\Corpus\\";
-        course.makeDirectory("Corpus\\program");
+        DialogTest::SetUp();
         screen.fill(kWhite);
-    }
-    void TearDown() override {
-        SelectObject(screenDC, GetStockObject(SYSTEM_FONT));
-        deleteFontTable();
-        screenDC = nullptr;
-        MainWindowTest::TearDown();
     }
     // Writes a file of the course, making its directory first.
     void put(const std::string& relative, const std::string& bytes) {
@@ -73,9 +61,6 @@ class IndexDialogTest : public MainWindowTest {
         EXPECT_TRUE(driven);
         return result;
     }
-
-    TemporaryDirectory course;
-    ScreenDib screen;
 };
 
 std::array<int, 6> flagsOf(const ModeFlags& f) {
@@ -275,7 +260,7 @@ TEST_F(IndexDialogTest, ChoosingSetsLectureFlagsAndCancellingLeavesIndexViewing)
             case OkWithoutRow:
                 EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
                 SendMessageA(item(dialog, IDOK), BM_CLICK, 0, 0);
-                EXPECT_TRUE(IsWindow(dialog)) << "nothing to show: the dialog stays";
+                EXPECT_TRUE(IsWindowVisible(dialog)) << "nothing to show: the dialog stays";
                 SendMessageA(item(dialog, IDCANCEL), BM_CLICK, 0, 0);
                 break;
             }
@@ -336,15 +321,6 @@ class IndexRoundTest : public IndexDialogTest {
             DispatchMessageA(&message);
         }
     }
-    int countColour(COLORREF colour, int left, int top, int right, int bottom) {
-        int n = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) {
-                n += screen.pixel(x, y) == colour;
-            }
-        }
-        return n;
-    }
 };
 
 TEST_F(IndexRoundTest, FromATermToItsSlideAndBackToTheIndex) {
@@ -382,7 +358,7 @@ TEST_F(IndexRoundTest, FromATermToItsSlideAndBackToTheIndex) {
             EXPECT_EQ(indexOpenings, 2);
             EXPECT_EQ(modeFlags.indexMode, 0);
             EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_LECTURE_MODE), BST_CHECKED);
-            EXPECT_GT(countColour(RGB(255, 50, 200), 43, 100, 500, 135), 20)
+            EXPECT_GT(count(RGB(255, 50, 200), 43, 100, 500, 135), 20)
                 << "the abstract is drawn again";
             SendMessageA(item(dialog, IDC_QUIT_BUTTON), BM_CLICK, 0, 0);
         };
@@ -405,10 +381,10 @@ TEST_F(IndexRoundTest, FromATermToItsSlideAndBackToTheIndex) {
             // The picture with the term's annotation in both views, not the slide's own
             // script and not the other term's annotation.
             EXPECT_EQ(screen.pixel(100, 300), RGB(0, 90, 0));
-            EXPECT_GT(countColour(RGB(255, 255, 0), 520, 170, 680, 210), 20);
-            EXPECT_GT(countColour(RGB(255, 255, 0), 512, 574, 672, 614), 20);
-            EXPECT_EQ(countColour(RGB(255, 255, 255), 0, 0, 1024, 60), 0) << "no title";
-            EXPECT_EQ(countColour(RGB(255, 255, 255), 220, 70, 380, 110), 0);
+            EXPECT_GT(count(RGB(255, 255, 0), 520, 170, 680, 210), 20);
+            EXPECT_GT(count(RGB(255, 255, 0), 512, 574, 672, 614), 20);
+            EXPECT_EQ(count(RGB(255, 255, 255), 0, 0, 1024, 60), 0) << "no title";
+            EXPECT_EQ(count(RGB(255, 255, 255), 220, 70, 380, 110), 0);
             // The right button acts as the left: back to the table of contents.
             SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, 0);
             runUntilClosing();
