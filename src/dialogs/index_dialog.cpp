@@ -32,6 +32,7 @@ void fillTermList(HWND dialog) {
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(term.c_str()));
     }
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(indexSelection), 0);
 }
 
