@@ -1,6 +1,6 @@
 // The index, measured side by side in one run under Wine with a screen:
-//  - opening the index dialog, from the call to its list drawn on the screen, with 6000
-//    terms (the most an index holds) against 20; and with 6000 terms, from the list on
+//  - opening the index dialog, from the call to the dialog drawn on the screen, with 6000
+//    terms (the most an index holds) against 20; and with 6000 terms, from the dialog on
 //    the screen to a term chosen after a move to the last term (its icon drawn) and back;
 //  - the round from a term chosen in the index dialog to its picture on the screen, and
 //    the index slide alone (WM_PROCEED code 1 to its picture), each against loading the
@@ -81,22 +81,24 @@ Phase phase = Phase::OpenOnly;
 double listShownAt = 0;
 double chosenAt = 0;
 
-// Times the first drawing of the index list and the choice, and ends the measured
-// openings.
+// Times the index dialog's first idle moment (it is on the screen with its list drawn:
+// the dialog manager tells the owner once nothing is left to handle, paints included) and
+// the choice, and ends the measured openings.
 LRESULT CALLBACK afterMessage(int code, WPARAM wParam, LPARAM lParam) {
     const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && message->message == WM_PAINT && listShownAt == 0 &&
-        GetDlgCtrlID(message->hwnd) == IDC_INDEX_LIST &&
+    HWND idle = reinterpret_cast<HWND>(message->lParam);
+    if (code == HC_ACTION && message->message == WM_ENTERIDLE &&
+        message->wParam == MSGF_DIALOGBOX && listShownAt == 0 &&
+        GetDlgItem(idle, IDC_INDEX_LIST) != nullptr &&
         (phase == Phase::OpenOnly || phase == Phase::OpenScrollChoose)) {
         listShownAt = nowMs();
-        HWND list = message->hwnd;
-        HWND dialog = GetParent(list);
+        HWND list = GetDlgItem(idle, IDC_INDEX_LIST);
         if (phase == Phase::OpenOnly) {
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            PostMessageA(idle, WM_COMMAND, IDCANCEL, 0);
         } else {
             PostMessageA(list, WM_KEYDOWN, VK_END, 0);
             PostMessageA(list, WM_KEYDOWN, VK_HOME, 0);
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+            PostMessageA(idle, WM_COMMAND, IDOK, 0);
         }
     }
     if (code == HC_ACTION && message->message == WM_COMMAND && message->wParam == IDOK &&
