@@ -75,37 +75,35 @@ void fillIndex(int terms) {
     indexCount = terms;
 }
 
-// What the hooks and the driver do with the dialogs they meet.
+// What the measure and the driver do with the dialogs they meet.
 enum class Phase { OpenOnly, OpenScrollChoose, RoundChoose, RoundLeave };
 Phase phase = Phase::OpenOnly;
 double listShownAt = 0;
 double chosenAt = 0;
 
-// Times the index dialog's first idle moment (it is on the screen with its list drawn:
-// the dialog manager tells the owner once nothing is left to handle, paints included) and
-// the choice, and ends the measured openings.
-LRESULT CALLBACK afterMessage(int code, WPARAM wParam, LPARAM lParam) {
-    const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    HWND idle = reinterpret_cast<HWND>(message->lParam);
-    if (code == HC_ACTION && message->message == WM_ENTERIDLE &&
-        message->wParam == MSGF_DIALOGBOX && listShownAt == 0 &&
+WNDPROC programProcedure = nullptr;
+
+// The main window's procedure with the measure in front: the dialog manager tells the
+// owner once the index dialog has nothing left to handle, paints included, so the first
+// such moment is the dialog on the screen. The measured openings end there, after a move
+// to the last term and back when asked (timed as it happens).
+LRESULT CALLBACK measuringProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND idle = reinterpret_cast<HWND>(lParam);
+    if (message == WM_ENTERIDLE && wParam == MSGF_DIALOGBOX && listShownAt == 0 &&
         GetDlgItem(idle, IDC_INDEX_LIST) != nullptr &&
         (phase == Phase::OpenOnly || phase == Phase::OpenScrollChoose)) {
         listShownAt = nowMs();
         HWND list = GetDlgItem(idle, IDC_INDEX_LIST);
-        if (phase == Phase::OpenOnly) {
-            PostMessageA(idle, WM_COMMAND, IDCANCEL, 0);
+        if (phase == Phase::OpenScrollChoose) {
+            SendMessageA(list, WM_KEYDOWN, VK_END, 0);
+            SendMessageA(list, WM_KEYDOWN, VK_HOME, 0);
+            SendMessageA(idle, WM_COMMAND, IDOK, 0);
+            chosenAt = nowMs();
         } else {
-            PostMessageA(list, WM_KEYDOWN, VK_END, 0);
-            PostMessageA(list, WM_KEYDOWN, VK_HOME, 0);
-            PostMessageA(idle, WM_COMMAND, IDOK, 0);
+            PostMessageA(idle, WM_COMMAND, IDCANCEL, 0);
         }
     }
-    if (code == HC_ACTION && message->message == WM_COMMAND && message->wParam == IDOK &&
-        GetDlgItem(message->hwnd, IDC_INDEX_LIST) != nullptr && chosenAt == 0) {
-        chosenAt = nowMs();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    return CallWindowProcA(programProcedure, window, message, wParam, lParam);
 }
 
 BOOL CALLBACK findEnabledDialog(HWND window, LPARAM found) {
@@ -137,6 +135,7 @@ void CALLBACK driveRound(HWND, UINT, UINT_PTR, DWORD) {
         }
         SendDlgItemMessageA(dialog, IDC_INDEX_LIST, LB_SETCURSEL, kChosenTerm, 0);
         phase = Phase::RoundLeave;
+        chosenAt = nowMs();
         click(dialog, IDOK);
         return;
     }
@@ -174,7 +173,8 @@ int main() {
     courseRoot = makeCourse();
     HWND window = makeWindow();
     largeDialogs = 1;
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, afterMessage, nullptr, GetCurrentThreadId());
+    programProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(measuringProcedure)));
 
     const int runs = 15;
     std::vector<double> open20, open6000, scroll6000;
@@ -228,7 +228,6 @@ int main() {
             everyRoundCameBack && presentationState == ClosingState && modeFlags.indexMode == 0;
         perRound.push_back(memoryNow());
     }
-    UnhookWindowsHookEx(hook);
 
     const double load = median(loadMs);
     std::printf("\npicture loaded alone                   %7.2f ms\n", load);
