@@ -67,6 +67,12 @@ enum ContentsResult : int {
     ContentsIndexEntry = 2,
 };
 
+// Results of the index dialog.
+enum IndexResult : int {
+    IndexCancelled = 0,
+    IndexEntryChosen = 1,
+};
+
 // The slide chooser returns 0 for the table of contents, 100 + n for slide n.
 constexpr int ChooserToContents = 0;
 constexpr int ChooserSlideBase = 100;

@@ -31,6 +31,40 @@ void fillSeriesList(HWND dialog) {
     }
 }
 
+// The INDEX button lies inside the series list's rectangle, and the list, made before it,
+// lies above it: every click on INDEX reached the list. The list gives up the button's
+// rectangle, so that the button takes its clicks and the list never paints over it,
+// while the keyboard order stays the template's (INDEX, the modes, Begin, Quit).
+void uncoverIndexButton(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_SERIES_LIST);
+    HWND button = GetDlgItem(dialog, IDC_INDEX_BUTTON);
+    RECT listRect = {};
+    RECT buttonRect = {};
+    if (list == nullptr || button == nullptr || !GetWindowRect(list, &listRect) ||
+        !GetWindowRect(button, &buttonRect)) {
+        return;
+    }
+    HRGN listArea =
+        CreateRectRgn(0, 0, listRect.right - listRect.left, listRect.bottom - listRect.top);
+    HRGN buttonArea =
+        CreateRectRgn(buttonRect.left - listRect.left, buttonRect.top - listRect.top,
+                      buttonRect.right - listRect.left, buttonRect.bottom - listRect.top);
+    const bool cut = listArea != nullptr && buttonArea != nullptr &&
+                     CombineRgn(listArea, listArea, buttonArea, RGN_DIFF) != ERROR;
+    if (buttonArea != nullptr) {
+        DeleteObject(buttonArea);
+    }
+    // Once set, the region belongs to the list.
+    if (cut && SetWindowRgn(list, listArea, FALSE) != 0) {
+        return;
+    }
+    if (listArea != nullptr) {
+        DeleteObject(listArea);
+    }
+    // Without the cut the button goes above the list, where it takes its clicks too.
+    SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void checkRememberedMode(HWND dialog) {
     const int button = modeFlags.tutorialMode != 0 ? IDC_TUTORIAL_MODE
                        : modeFlags.quizMode != 0   ? IDC_QUIZ_MODE
@@ -140,6 +174,7 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     switch (message) {
     case WM_INITDIALOG:
         fillSeriesList(dialog);
+        uncoverIndexButton(dialog);
         SendDlgItemMessageA(dialog, IDC_SERIES_LIST, WM_SETFONT,
                             reinterpret_cast<WPARAM>(programResources.listFont), FALSE);
         checkRememberedMode(dialog);

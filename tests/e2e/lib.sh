@@ -274,6 +274,23 @@ count_colour() {
     -fill white -opaque "rgb($1)" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
+# Waits until a condition (a command) holds, at most `seconds`; 1 when it never does.
+wait_until() {
+  local seconds=$1 tries=0
+  shift
+  while [ $tries -lt $((seconds * 4)) ]; do
+    "$@" && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# check, for a condition that may take up to `seconds` to come true.
+check_within() { # seconds, description, condition
+  check "$2" wait_until "$1" "${@:3}"
+}
+
 check() { # description, condition (a command)
   if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }

@@ -1,8 +1,7 @@
 // The full-screen dialogs run for real from their templates, driven from inside the test
 // as a user would: clicks, keys and list selections, checked by their results, the
 // globals they leave and the pixels they draw on the screen.
-#include "support/program_harness.h"
-#include "support/screen_dib.h"
+#include "support/dialog_test.h"
 
 #include "app/messages.h"
 #include "app/narration.h"
@@ -35,44 +34,6 @@ void mouseClick(HWND dialog, int x, int y) {
     SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
-
-class DialogTest : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        DeleteDC(screenDC);
-        screenDC = screen.dc();
-        createFontTable();
-        courseRoot = course.path() + "\\Corpus\\";
-        course.makeDirectory("Corpus\\program");
-    }
-    void TearDown() override {
-        SelectObject(screenDC, GetStockObject(SYSTEM_FONT));
-        deleteFontTable();
-        screenDC = nullptr;
-        MainWindowTest::TearDown();
-    }
-    void addSlide(const std::string& series, int n, const std::string& script) {
-        const std::string dir = "Corpus\\" + series + "\\Slide" + std::to_string(n);
-        course.makeDirectory(dir);
-        if (!script.empty()) {
-            course.writeFile(dir + "\\" + script, "Image x\r\n");
-        }
-    }
-    // Counts the pixels of one colour in a rectangle.
-    int count(COLORREF colour, int left, int top, int right, int bottom) {
-        int n = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) {
-                n += screen.pixel(x, y) == colour;
-            }
-        }
-        return n;
-    }
-
-    TemporaryDirectory course;
-    ScreenDib screen;
-};
 
 TEST_F(DialogTest, ContentsListsTheSeriesAndBeginsTheChosenOne) {
     course.writeFile("Corpus\\config.dat",
