@@ -16,10 +16,12 @@ make_course_dir() {
   echo "$dir"
 }
 
-# The program's registry values as the 32-bit program sees them (the Wow6432Node view of
-# the prefix): plain `wine reg` picks its view by what Wine has installed, so name it.
+# The program's registry values as the program under test sees them: the 32-bit program
+# sees the prefix's Wow6432Node view, a 64-bit test build the other one. Plain `wine reg`
+# picks its view by what Wine has installed, so name it (CORPUS_REGISTRY_VIEW, set by the
+# test's build; 32 by default, the program that ships).
 program_reg() {
-  wine reg "$@" /reg:32 </dev/null
+  wine reg "$@" "/reg:${CORPUS_REGISTRY_VIEW:-32}" </dev/null
 }
 
 clear_program_registry() {
