@@ -167,6 +167,15 @@ TEST(DuoFormat, NeverReadsPastTheEndOfATruncatedFile) {
         EXPECT_TRUE(status == DuoStatus::ShortViews || status == DuoStatus::BadLowerView)
             << viewSize;
     }
+    // A file exactly as long as its header and two tiny views: each view block is too
+    // short for the 40 inverted header bytes, and nothing past the file may be read.
+    for (std::uint32_t viewSize : {0u, 1u, 39u}) {
+        std::vector<std::uint8_t> tiny(file.begin(), file.begin() + kDuoHeaderSize);
+        putU32(&tiny[17], viewSize);
+        tiny.resize(kDuoHeaderSize + 2 * std::size_t{viewSize}, 0xFF);
+        DuoFile duo;
+        EXPECT_EQ(readDuoFile(tiny, duo), DuoStatus::BadLowerView) << viewSize;
+    }
 }
 
 TEST(DuoFormat, ReadsAViewWhosePixelsFollowALongerHeader) {
