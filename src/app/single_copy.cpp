@@ -29,5 +29,6 @@ void bringRunningCopyForward() {
     if (IsIconic(running)) {
         ShowWindow(running, SW_RESTORE);
     }
-    SetForegroundWindow(running);
+    // The dialog it runs, if any: raising the window itself would cover its own dialog.
+    SetForegroundWindow(GetLastActivePopup(running));
 }

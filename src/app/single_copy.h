@@ -20,5 +20,6 @@ class SingleCopy {
     bool first_ = true;
 };
 
-// Brings the running copy's window to the front, restored if it was minimised.
+// Brings the running copy to the front, restored if it was minimised: the dialog it runs, or
+// its window when none runs.
 void bringRunningCopyForward();
