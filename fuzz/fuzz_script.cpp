@@ -41,8 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         modeFlagsFor(ChosenMode::Quiz), modeFlagsFor(ChosenMode::IndexEntry)};
     const ModeFlags& mode = modes[data[0] % 4];
     std::int32_t narrationSeen = (data[0] >> 2) & 1;
-    std::vector<SlideElement> elements(kSlideElementRecords);
-    std::vector<std::uint32_t> colours = initialColours();
+    FuzzTables& tables = fuzzTables();
+    std::vector<SlideElement>& elements = tables.elements;
+    std::vector<std::uint32_t>& colours = tables.colours;
     const std::string_view script(reinterpret_cast<const char*>(data) + 1, size - 1);
     const SlideReading reading =
         readScriptBytes(script, mode, narrationSeen, ColourEntries{colours.data(), colours.size()},

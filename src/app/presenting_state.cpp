@@ -132,6 +132,9 @@ LRESULT presentingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT queryStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int result = QuizProc(window, message, wParam, lParam, slideElements[elementIndex].text,
                                 slideImage, screenDC, currentSlide);
+    if (presentationState != QueryState) {
+        return 0; // a close request came while the question's message box was open
+    }
     if (result == QuizRepost) {
         PostMessageA(window, WM_PROCEED, ProceedBegin, 0);
         return DefWindowProcA(window, message, wParam, lParam);

@@ -19,6 +19,7 @@
 #include "content/mode_flags.h"
 #include "content/slide_script.h"
 #include "dialogs/series_list.h"
+#include "quiz/query_file.h"
 #include "test_content_support.h"
 
 namespace {
@@ -45,6 +46,8 @@ std::vector<ReaderCase> readerCases() {
         "\nColor FF0000\nLine 1,2 3 4 5 6\nFontsize 20\nEntry Aorta\nText 5";
     const std::string config = "Skull,The Skull\r\n" + longLine('d', 70) + "," +
                                longLine('T', 260) + "\r\nnocomma\n\nHeart,The heart";
+    const std::string query = "Locate 640 70 980 140 3\r\n" + longLine('p', 120) +
+                              "\nlower teeth\r\nwith the pointer.\n363 203 523 235";
     const std::string abstract =
         "The skull holds\r\n" + longLine('w', 120) + "\n\r\nthree\nfour\nfive\nsix\nseven";
     return {
@@ -76,6 +79,7 @@ std::vector<ReaderCase> readerCases() {
              readSeriesList(bytes, table[0]);
          }},
         {"abstract.txt", abstract, [](std::string_view bytes) { readAbstractLines(bytes); }},
+        {"query file", query, [](std::string_view bytes) { readQueryFile(bytes); }},
     };
 }
 

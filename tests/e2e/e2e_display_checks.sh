@@ -13,38 +13,9 @@ course=$(make_course_dir)
 nowhere=$(mktemp -d)
 trap 'rm -rf "$course" "$nowhere"' EXIT
 
-# Waits up to `seconds` for a window titled `title`; prints its id.
-wait_for_window() {
-  local title=$1 seconds=$2 waited=0 id
-  while [ $waited -lt $((seconds * 10)) ]; do
-    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  return 1
-}
-
-# Answers the message box titled `title` with Return, after a screenshot of it.
-answer_message_box() {
-  local title=$1 shot=$2 id
-  if ! id=$(wait_for_window "$title" 20); then
-    echo "FAIL: no message box \"$title\""
-    failures=$((failures + 1))
-    return 0
-  fi
-  echo "ok: message box \"$title\" shown"
-  sleep 0.3
-  screenshot "$shot"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key Return
-}
-
 echo "== a first run records the program's version"
 clear_program_registry
+store_calibration 0
 run_program_in "$course" "$exe" &
 program=$!
 leave_through_intro_and_quit
@@ -66,32 +37,11 @@ expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lect
 
 echo "== the off code at start-up, held long enough to be seen"
 clear_program_registry
+store_calibration 0
 program_reg add 'HKLM\Software\ORBANA\Error Codes' /v TimeToGo /t REG_SZ /d 4000 /f \
   >/dev/null 2>&1
 run_program_in "$course" "$exe" &
 program=$!
-# The colours of several pixels of one screenshot, "r,g,b" each, space-separated.
-pixels_of_one_shot() {
-  local file=$1 expression="" point
-  shift
-  for point in "$@"; do
-    expression+="%[fx:int(255*p{${point}}.r)],%[fx:int(255*p{${point}}.g)],%[fx:int(255*p{${point}}.b)] "
-  done
-  convert "$file" -format "${expression% }" info:
-}
-# Takes screenshots until the pixel at $1 has colour $2 (at most 15 s); 1 when it never does.
-shot_when() {
-  local point=$1 colour=$2 file=$3 tries=0
-  while [ $tries -lt 60 ]; do
-    screenshot "$file"
-    if [ "$(pixels_of_one_shot "$file" "$point")" = "$colour" ]; then
-      return 0
-    fi
-    sleep 0.25
-    tries=$((tries + 1))
-  done
-  return 1
-}
 red=255,0,0 green=0,255,0 yellow=255,255,0 white=255,255,255 black=0,0,0
 if shot_when 512,0 $red "$artifacts/off-code-colours.png"; then
   expect_equal "coloured rows 0, 2, 4, 7, 8 and the band row 364" \
@@ -114,6 +64,7 @@ expect_equal "exit code" 0 "$program_status"
 
 echo "== no course here or on any drive"
 clear_program_registry
+store_calibration 0
 run_program_in "$nowhere" "$exe" &
 program=$!
 answer_message_box "No Program Directory!" "$artifacts/no-program-directory.png"

@@ -18,37 +18,6 @@ clear_program_registry
 store_calibration 0
 skull="$course/Corpus/Skull"
 
-# Pixels of the screen differing from an image file, over a region WxH+X+Y.
-differing_pixels() {
-  local reference=$1 region=$2 shot
-  shot=$(mktemp --suffix=.png)
-  xwd -root -silent | convert xwd:- -crop "$region" +repage "$shot"
-  convert "$reference" -crop "$region" +repage "$shot.ref.png"
-  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
-  rm -f "$shot" "$shot.ref.png"
-}
-
-# Waits until the screen's region matches the reference exactly (at most `seconds`).
-wait_for_match() {
-  local reference=$1 region=$2 seconds=$3 tries=0
-  while [ $tries -lt $((seconds * 4)) ]; do
-    [ "$(differing_pixels "$reference" "$region")" = "0" ] && return 0
-    sleep 0.25
-    tries=$((tries + 1))
-  done
-  return 1
-}
-
-# Pixels of one colour ("r,g,b") in a region WxH+X+Y of the screen.
-count_colour() {
-  xwd -root -silent | convert xwd:- -crop "$2" +repage -fill black +opaque "rgb($1)" \
-    -fill white -opaque "rgb($1)" -format "%[fx:int(mean*w*h+0.5)]" info:
-}
-
-check() { # description, condition (a command)
-  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
-
 "$duo_tool" compose "$skull/Slide1/front.duo" "$artifacts/slide1-composed.png"
 slide9_duo=$(ls "$skull"/Slide9/*.duo | head -1)
 "$duo_tool" compose "$slide9_duo" "$artifacts/slide9-composed.png"

@@ -81,6 +81,38 @@ leave_through_intro_and_quit() {
   xdotool mousemove 120 690 click 1
 }
 
+# Waits up to `seconds` for a window titled `title` (a pattern: "." matches any character);
+# prints its id.
+wait_for_window() {
+  local title=$1 seconds=$2 waited=0 id
+  while [ $waited -lt $((seconds * 10)) ]; do
+    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# Answers the message box titled `title` with a key (Return unless given), after a
+# screenshot of it.
+answer_message_box() {
+  local title=$1 shot=$2 key=${3:-Return} id
+  if ! id=$(wait_for_window "$title" 20); then
+    echo "FAIL: no message box \"$title\""
+    failures=$((failures + 1))
+    return 0
+  fi
+  echo "ok: message box \"$title\" shown"
+  sleep 0.3
+  screenshot "$shot"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key "$key"
+}
+
 # Runs the program with `dir` as its current directory (in the foreground; add &).
 run_program_in() {
   local dir=$1 exe=$2
@@ -115,9 +147,63 @@ pixel_at() {
   xwd -root -silent | convert xwd:- -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
+# The colours of several pixels of one screenshot, "r,g,b" each, space-separated.
+pixels_of_one_shot() {
+  local file=$1 expression="" point
+  shift
+  for point in "$@"; do
+    expression+="%[fx:int(255*p{${point}}.r)],%[fx:int(255*p{${point}}.g)],%[fx:int(255*p{${point}}.b)] "
+  done
+  convert "$file" -format "${expression% }" info:
+}
+# Takes screenshots until the pixel at $1 has colour $2 (at most 15 s); 1 when it never does.
+shot_when() {
+  local point=$1 colour=$2 file=$3 tries=0
+  while [ $tries -lt 60 ]; do
+    screenshot "$file"
+    if [ "$(pixels_of_one_shot "$file" "$point")" = "$colour" ]; then
+      return 0
+    fi
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
 registry_value() {
   program_reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, name) { sub(/.*REG_SZ[ \t]*/, ""); print; exit }'
+}
+
+# Pixels of the screen differing from an image file, over a region WxH+X+Y.
+differing_pixels() {
+  local reference=$1 region=$2 shot
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -crop "$region" +repage "$shot"
+  convert "$reference" -crop "$region" +repage "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until the screen's region matches the reference exactly (at most `seconds`).
+wait_for_match() {
+  local reference=$1 region=$2 seconds=$3 tries=0
+  while [ $tries -lt $((seconds * 4)) ]; do
+    [ "$(differing_pixels "$reference" "$region")" = "0" ] && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# Pixels of one colour ("r,g,b") in a region WxH+X+Y of the screen.
+count_colour() {
+  xwd -root -silent | convert xwd:- -crop "$2" +repage -fill black +opaque "rgb($1)" \
+    -fill white -opaque "rgb($1)" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+check() { # description, condition (a command)
+  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
 
 expect_equal() {

@@ -113,6 +113,7 @@ TEST_F(ProgramRunTest, RemembersTheModeFromOneRunToTheNext) {
         SCOPED_TRACE(c.stored != nullptr ? c.stored : "no key");
         resetProgramState();
         clearProgramRegistry();
+        storeCalibration();
         if (c.stored != nullptr) {
             writeRegistryString(kLectern, "Last Mode", c.stored);
         }

@@ -18,6 +18,9 @@ FakePlatform::FakePlatform()
 
 int FakePlatform::messageBox(const char* text, const char* caption, unsigned type) {
     messageBoxes.push_back({text, caption, type});
+    if (onMessageBox) {
+        onMessageBox(messageBoxes.back());
+    }
     if (messageBoxAnswers.empty()) {
         return IDOK;
     }

@@ -31,6 +31,8 @@ class FakePlatform : public Platform {
 
     // Script.
     std::deque<int> messageBoxAnswers; // default IDOK
+    // Called with each message box while it is up, before its answer is taken.
+    std::function<void(const RecordedMessageBox&)> onMessageBox;
     // Called for each modal dialog by template name; unscripted templates end with -1.
     std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
     // Templates run for real (DialogBoxParamA with the program's procedure); the driver
