@@ -147,6 +147,15 @@ TEST_F(ProgramTest, FailedDisplayCheckClosesWithNothingCreated) {
     EXPECT_EQ(readRegistryString(kLectern, "Last Mode"), "Lecture");
 }
 
+TEST_F(ProgramRunTest, ADeclinedCalibrationEndsWithTheCodeOfAFailedStart) {
+    clearProgramRegistry();          // never calibrated
+    fake.messageBoxAnswers = {IDNO}; // "No Calibration!": no hardware connected
+    EXPECT_EQ(runProgramToEnd(), ExitStartFailed);
+    ASSERT_EQ(fake.messageBoxes.size(), 2u);
+    EXPECT_EQ(fake.messageBoxes[1].caption, "Connect Hardware");
+    EXPECT_TRUE(fake.dialogTemplates.empty());
+}
+
 TEST_F(ProgramRunTest, CloseRequestTakesTheClosingPath) {
     // Alt+F4 while the intro dialog runs: the shutdown still runs and the loop ends.
     fake.dialogs["Intro"] = [](HWND owner) -> INT_PTR {
