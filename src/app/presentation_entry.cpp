@@ -35,12 +35,16 @@ void enterPresentation(HWND window) {
     if (pointerVisible == 1) {
         ClipCursor(&pointerClip);
     }
-    SetBkMode(screenDC, TRANSPARENT);
-    SetTextColor(screenDC, colourTable[0]);
-    SelectObject(screenDC, programResources.penTable[0]);
+    setPresentationDrawing();
     noImageYet = 1;
     postProceed(window, modeFlags.indexMode != 0 ? ProceedBegin : ProceedNextSlide);
     presentationState = PresentingState;
+}
+
+void setPresentationDrawing() {
+    SetBkMode(screenDC, TRANSPARENT);
+    SetTextColor(screenDC, colourTable[0]);
+    SelectObject(screenDC, programResources.penTable[0]);
 }
 
 void stopSlide(HWND window) {

@@ -9,6 +9,7 @@
 #include "display/display_globals.h"
 #include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <cstring>
 #include <string>
@@ -103,6 +104,7 @@ BOOL seriesListNotified(HWND dialog, WORD notification) {
         static_cast<int>(SendDlgItemMessageA(dialog, IDC_SERIES_LIST, LB_GETCURSEL, 0, 0));
     if (notification == LBN_SELCHANGE) {
         selectedSeries = selection;
+        showWindowFace(dialog); // the list's new highlight first, then the band over it
         drawAbstract(selectedSeries);
         return TRUE;
     }
@@ -146,8 +148,8 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         drawAbstract(selectedSeries);
         if (modeFlags.indexMode != 0) {
             openIndex(dialog); // back to the index after a slide shown from it

@@ -8,6 +8,7 @@
 #include "dialogs/intro_dialog.h"
 #include "display/display_globals.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <cstdio>
 #include <cstring>
@@ -47,8 +48,8 @@ INT_PTR CALLBACK introProc(HWND dialog, UINT message, WPARAM, LPARAM) {
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         DrawBitmap(introPicture, screenDC);
         SetTimer(dialog, IntroPromptTimer, kPromptPeriod, nullptr);
         return TRUE;

@@ -10,6 +10,7 @@
 #include "display/display_globals.h"
 #include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <windowsx.h>
 
@@ -113,8 +114,8 @@ INT_PTR CALLBACK slideChooserProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         drawChooser();
         return TRUE;
     case WM_LBUTTONDOWN:

@@ -37,7 +37,7 @@ check_alive() {
 
 # From a presentation (or from the table of contents itself) back to the table of
 # contents: a key opens the slide chooser, whose "Table of Contents" button leaves.
-back_to_contents() {
+leave_to_contents() {
   if ! contents_visible; then
     xdotool key n
     sleep 1.5
@@ -61,7 +61,7 @@ for _ in $(seq 1 14); do
 done
 screenshot "$artifacts/01-after-bad-slides.png"
 check_alive "after slides with a cut picture, a script and a picture that are directories"
-back_to_contents
+leave_to_contents
 
 echo "== Tutorial Mode: the course taken away in the middle of a slide, then put back"
 xdotool mousemove 470 646 click 1 # "  Tutorial Mode"
@@ -72,7 +72,7 @@ sleep 12
 screenshot "$artifacts/02-course-taken-away.png"
 check_alive "with the course taken away"
 mv "$course/Corpus.out" "$course/Corpus"
-back_to_contents
+leave_to_contents
 screenshot "$artifacts/03-contents-again.png"
 xdotool mousemove 120 690 click 1 # "Quit"
 wait_for_exit $program 60

@@ -3,6 +3,23 @@
 # test command's environment.
 failures=0
 
+# The author tool that composes the screen image of a picture file.
+duo_tool="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../build/native/tools/duo"
+
+# The start of a walk on a copy of the demo course, from the script's arguments (the
+# program, the artifacts' directory): sets `exe`, `artifacts` (made) and `course` (removed
+# at the end); no settings of the program but a stored calibration of 0, so that none runs
+# and the lower view starts at row 404.
+start_walk_on_course_copy() {
+  exe=$1
+  artifacts=$2
+  mkdir -p "$artifacts"
+  course=$(make_course_dir)
+  trap 'rm -rf "$course"' EXIT
+  clear_program_registry
+  store_calibration 0
+}
+
 # A temporary directory holding a course the program finds in its current directory.
 # With CORPUS_DEMO_COURSE set (a HardDisk directory of the demo course) it is copied.
 make_course_dir() {
@@ -113,6 +130,24 @@ answer_message_box() {
   xdotool key "$key"
 }
 
+# From a slide back to the table of contents: a key opens the slide chooser, then its
+# "Table of Contents" button.
+back_to_contents() {
+  xdotool key n
+  sleep 1.5
+  xdotool mousemove 232 672 click 1
+  press_until_contents 20 || true
+}
+
+# Checks a mode in the table of contents ("Lecture" or "Tutorial") and begins.
+begin_in_mode() {
+  case $1 in
+  Lecture) xdotool mousemove 470 604 click 1 ;; # "  Lecture Mode"
+  Tutorial) xdotool mousemove 470 646 click 1 ;; # "  Tutorial Mode"
+  esac
+  xdotool mousemove 903 689 click 1 # "Begin"
+}
+
 # Runs the program with `dir` as its current directory (in the foreground; add &).
 run_program_in() {
   local dir=$1 exe=$2
@@ -194,6 +229,43 @@ wait_for_match() {
     tries=$((tries + 1))
   done
   return 1
+}
+
+# Pixels of the whole screen differing from a reference, leaving out rectangles
+# "x0,y0 x1,y1" (blacked out in both before the comparison).
+differing_except() {
+  local reference=$1 shot draw=()
+  shift
+  for rectangle in "$@"; do draw+=(-draw "rectangle $rectangle"); done
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -fill black "${draw[@]}" "$shot"
+  convert "$reference" -fill black "${draw[@]}" "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until the whole screen is the reference but for the rectangles given (at most
+# `seconds`).
+wait_for_screen() { # reference, seconds, rectangles...
+  local reference=$1 seconds=$2 tries=0
+  shift 2
+  while [ $tries -lt $((seconds * 4)) ]; do
+    [ "$(differing_except "$reference" "$@")" = "0" ] && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# Lecture Mode shows the stereo pointer where the mouse stands, in both views; a mouse
+# move reaches the program whenever a dialog or a box leaves the mouse over its window.
+# `park_pointer` moves the mouse to (512, 200), so that the pointer's 32 x 32 squares are
+# at (512, 200) and, at depth 0 with the lower view from row 404, at (512, 604): the two
+# rectangles that whole-screen comparisons of Lecture slides leave out.
+pointer_squares=("512,200 543,231" "512,604 543,635")
+park_pointer() {
+  xdotool mousemove 512 200
+  sleep 0.5
 }
 
 # Pixels of one colour ("r,g,b") in a region WxH+X+Y of the screen.

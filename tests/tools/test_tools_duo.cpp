@@ -218,7 +218,8 @@ TEST(DuoTool, BadUsageExitsWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"frobnicate"},
-        {"pack", "a.png", "b.png"},
+        {"pack", "a.png"},
+        {"pack", "--side-by-side", "cross", "a.png", "b.png", "c.duo"},
         {"pack", "--bits", "8", "a.png", "b.png", "c.duo"},
         {"pack", "--upper", "middle", "a.png", "b.png", "c.duo"},
         {"pack", "--lower-x", "12x", "a.png", "b.png", "c.duo"},
@@ -247,7 +248,7 @@ TEST(DuoTool, UnreadablePictureAndUnknownOutputFormat) {
     ASSERT_EQ(runTool(runDuo, {"pack", l, l, dir / "s.duo"}).code, 0);
     const ToolRun gif = runTool(runDuo, {"compose", dir / "s.duo", dir / "c.gif"});
     EXPECT_EQ(gif.code, 1);
-    EXPECT_NE(gif.err.find(".png, .bmp or .ppm"), std::string::npos);
+    EXPECT_NE(gif.err.find(".png, .jpg, .bmp or .ppm"), std::string::npos);
 }
 
 } // namespace

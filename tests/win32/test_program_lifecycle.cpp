@@ -57,6 +57,14 @@ TEST_F(ProgramRunTest, CreationLeavesEverythingReadyForTheFirstDialog) {
         EXPECT_EQ(GetCurrentObject(screenDC, OBJ_FONT), programResources.labelFont);
         EXPECT_EQ(GetCapture(), owner);
         EXPECT_TRUE(GetClassLongA(owner, GCL_STYLE) & CS_DBLCLKS);
+        // The window covers the whole screen (Wine leaves a maximized pop-up of default
+        // size at 1 x 1).
+        RECT covered = {};
+        GetWindowRect(owner, &covered);
+        EXPECT_EQ(covered.left, 0);
+        EXPECT_EQ(covered.top, 0);
+        EXPECT_EQ(covered.right, GetSystemMetrics(SM_CXSCREEN));
+        EXPECT_EQ(covered.bottom, GetSystemMetrics(SM_CYSCREEN));
         EXPECT_EQ(GetObjectType(programResources.pointerSaveUpper), OBJ_MEMDC);
         EXPECT_EQ(GetObjectType(programResources.pointerSaveLower), OBJ_MEMDC);
         EXPECT_NE(programResources.pointerIcon, nullptr);

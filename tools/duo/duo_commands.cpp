@@ -8,8 +8,12 @@
 
 #include "common/duo_packing.h"
 #include "common/picture_files.h"
+#include "common/stereo_styles.h"
 #include "common/duo_file_reading.h"
 #include "duo/duo_screen.h"
+#include "imaging/stereo_composer.h"
+#include "duo/stereo_align.h"
+#include "duo/stereo_import.h"
 
 namespace {
 
@@ -17,6 +21,11 @@ constexpr const char* kUsage =
     "usage:\n"
     "  duo pack [options] LEFT RIGHT OUT.duo   two pictures (PNG, JPEG, BMP or PPM) into a DUO "
     "file\n"
+    "  duo pack [options] PAIR OUT.duo     a stereo camera's MPO file, a JPS file, or with\n"
+    "                                       --side-by-side any picture of both eyes\n"
+    "      --side-by-side parallel|cross   PAIR's left half is the left (parallel) or right eye\n"
+    "      --align              measure and correct the vertical misalignment and put the\n"
+    "                           nearest part of the scene at the screen\n"
     "      --upper left|right   the eye whose picture becomes the upper view (default left)\n"
     "      --bits 16|24|32      bits per pixel of the views (default 24)\n"
     "      --lower-x N --lower-y N --upper-x N --upper-y N   view offsets (default 0)\n"
@@ -24,7 +33,9 @@ constexpr const char* kUsage =
     "    Pictures of 1024 x 364 are taken pixel for pixel; others are scaled to fit at half\n"
     "    height (the adapter shows each view at double height) and centred on black.\n"
     "  duo info FILE.duo                    the header as one JSON object\n"
-    "  duo compose [--parallax N] FILE.duo OUT   the 1024 x 768 screen (.png, .bmp or .ppm)\n"
+    "  duo compose [--parallax N] [--style S] FILE.duo OUT   the 1024 x 768 screen (.png, .jpg,\n"
+    "      .bmp or .ppm); --style over-under (the screen, default), anaglyph (red-cyan),\n"
+    "      parallel or cross (the views side by side)\n"
     "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
@@ -47,6 +58,8 @@ std::optional<int> parseInteger(const std::string& text) {
 
 struct PackOptions {
     bool leftIsUpper = true;
+    SideBySide layout = SideBySide::None;
+    bool align = false;
     int bits = 24;
     DuoPlacement placement;
     std::vector<std::string> files;
@@ -72,6 +85,10 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
             o.files.push_back(a);
             continue;
         }
+        if (a == "--align") {
+            o.align = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             problem = a + " needs a value";
             return std::nullopt;
@@ -83,6 +100,12 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
                 return std::nullopt;
             }
             o.leftIsUpper = v == "left";
+        } else if (a == "--side-by-side") {
+            if (v != "parallel" && v != "cross") {
+                problem = "--side-by-side takes parallel or cross";
+                return std::nullopt;
+            }
+            o.layout = v == "parallel" ? SideBySide::Parallel : SideBySide::Cross;
         } else if (a == "--bits") {
             const auto bits = parseInteger(v);
             if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
@@ -105,8 +128,12 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
             return std::nullopt;
         }
     }
-    if (o.files.size() != 3) {
-        problem = "pack needs LEFT RIGHT OUT.duo";
+    if (o.files.size() != 3 && o.files.size() != 2) {
+        problem = "pack needs LEFT RIGHT OUT.duo or PAIR OUT.duo";
+        return std::nullopt;
+    }
+    if (o.files.size() == 3 && o.layout != SideBySide::None) {
+        problem = "--side-by-side takes one picture: PAIR OUT.duo";
         return std::nullopt;
     }
     return o;
@@ -126,26 +153,30 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!o) {
         return usage(err, problem);
     }
+    const std::vector<std::string> pictures(o->files.begin(), o->files.end() - 1);
+    std::optional<StereoPair> pair = readPackedPair(pictures, o->layout, problem);
+    std::string report;
+    if (!pair || (o->align && !alignPair(pair->left, pair->right, report, problem))) {
+        err << "duo: " << problem << "\n";
+        return 1;
+    }
+    out << pair->how << "\n" << report;
+    const Picture eyes[2] = {pair->left, pair->right};
     Picture views[2];
     for (int eye = 0; eye < 2; ++eye) {
-        const std::string& path = o->files[static_cast<std::size_t>(eye)];
-        std::optional<Picture> picture = readPictureFile(path, problem);
-        if (!picture) {
-            err << "duo: " << problem << "\n";
-            return 1;
-        }
         std::string how;
-        views[eye] = viewFromPicture(*picture, how);
-        out << (eye == 0 ? "left " : "right ") << path << ": " << how << "\n";
+        views[eye] = viewFromPicture(eyes[eye], how);
+        out << (eye == 0 ? "left view: " : "right view: ") << how << "\n";
     }
     const Picture& upper = o->leftIsUpper ? views[0] : views[1];
     const Picture& lower = o->leftIsUpper ? views[1] : views[0];
+    const std::string& target = o->files.back();
     const std::vector<std::uint8_t> bytes = packDuo(upper, lower, o->bits, o->placement);
-    if (!writeFileBytes(o->files[2], bytes)) {
-        err << "duo: cannot write " << o->files[2] << "\n";
+    if (!writeFileBytes(target, bytes)) {
+        err << "duo: cannot write " << target << "\n";
         return 1;
     }
-    out << o->files[2] << ": " << bytes.size() << " bytes, " << o->bits
+    out << target << ": " << bytes.size() << " bytes, " << o->bits
         << " bits per pixel, upper view from the " << (o->leftIsUpper ? "left" : "right")
         << " picture\n";
     return 0;
@@ -184,9 +215,17 @@ int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int parallax = 0;
+    StereoStyle style = StereoStyle::OverUnder;
     std::vector<std::string> files;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--parallax") {
+        if (args[i] == "--style") {
+            const auto named = i + 1 < args.size() ? stereoStyleNamed(args[i + 1]) : std::nullopt;
+            if (!named) {
+                return usage(err, std::string("--style takes ") + kStereoStyleNames);
+            }
+            style = *named;
+            ++i;
+        } else if (args[i] == "--parallax") {
             const auto n = i + 1 < args.size() ? parseInteger(args[i + 1]) : std::nullopt;
             if (!n || *n < -50 || *n > 50) {
                 return usage(err, "--parallax takes a whole number from -50 to 50");
@@ -206,11 +245,13 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "duo: " << error << "\n";
         return 1;
     }
-    if (!writePictureFile(files[1], *screen, error)) {
+    if (!writePictureFile(files[1], styledScreen(*screen, kLowerViewTop + parallax, style),
+                          error)) {
         err << "duo: " << error << "\n";
         return 1;
     }
-    out << files[1] << ": the 1024 x 768 screen with vertical parallax " << parallax << "\n";
+    out << files[1] << ": the 1024 x 768 screen with vertical parallax " << parallax << ", "
+        << stereoStyleName(style) << "\n";
     return 0;
 }
 
