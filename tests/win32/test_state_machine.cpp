@@ -71,8 +71,7 @@ TEST_F(MainWindowTest, EnteringAPresentationInLectureFlow) {
 
 TEST_F(MainWindowTest, EnteringFromTheIndexBeginsTheIndexSlideInLectureFlowConfined) {
     // The flags as the index dialog and the table of contents leave them: an index entry is
-    // Lecture flow with the pointer shown and the mouse confined; Tutorial mode, against
-    // it, neither shows the pointer nor confines the mouse.
+    // Lecture flow with the pointer shown and the mouse confined.
     struct Case {
         ChosenMode mode;
         INT_PTR result;
@@ -82,7 +81,6 @@ TEST_F(MainWindowTest, EnteringFromTheIndexBeginsTheIndexSlideInLectureFlowConfi
     };
     const Case cases[] = {
         {ChosenMode::IndexEntry, ContentsIndexEntry, 1, true, ProceedBegin},
-        {ChosenMode::Tutorial, ContentsBegin, 0, false, ProceedNextSlide},
     };
     for (const Case& c : cases) {
         presentationState = ContentsState;
