@@ -210,7 +210,7 @@ int main() {
 
     // Whole rounds, timed from the choice to the picture, and measured after each.
     SetTimer(nullptr, 0, 15, driveRound);
-    const int rounds = 40;
+    const int rounds = 100;
     std::vector<double> roundMs;
     std::vector<Memory> perRound;
     bool everyRoundCameBack = true;

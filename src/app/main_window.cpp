@@ -3,6 +3,7 @@
 #include "app/close_request.h"
 #include "app/messages.h"
 #include "app/presentation_globals.h"
+#include "app/single_copy.h"
 #include "app/state_handlers.h"
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -60,6 +61,11 @@ HWND createMainWindow(HINSTANCE instance) {
 }
 
 int runCorpusView(HINSTANCE instance) {
+    const SingleCopy copy;
+    if (!copy.isFirst()) {
+        bringRunningCopyForward();
+        return ExitNormal;
+    }
     programInstance = instance;
     registerMainWindowClass(instance);
     createMainWindow(instance);

@@ -77,5 +77,12 @@ enum IndexResult : int {
 constexpr int ChooserToContents = 0;
 constexpr int ChooserSlideBase = 100;
 
+// What the program returns: 0 after a normal end (Quit, a close request), 1 when it could
+// not start (no content, a failed display check, a calibration declined or failed).
+enum ExitCode : int {
+    ExitNormal = 0,
+    ExitStartFailed = 1,
+};
+
 // The program's version, compared with the registry and shown by the intro dialog.
 constexpr const char* programVersion = "5.0";

@@ -76,7 +76,10 @@ void delayTimerFired(HWND window) {
     postProceed(window, ProceedNextElement);
 }
 
-void narrationEnded() {
+void narrationEnded(LPARAM device) {
+    if (narrationPlaying == 0 || !isCurrentNarration(device)) {
+        return; // the late notice of a narration closed earlier
+    }
     StopNarration();
     narrationPlaying = 0;
 }
@@ -117,7 +120,7 @@ LRESULT presentingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case MM_MCINOTIFY:
-        narrationEnded();
+        narrationEnded(lParam);
         return 0;
     case WM_POWERBROADCAST:
         return BROADCAST_QUERY_DENY; // every request to suspend is refused

@@ -192,6 +192,8 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         return TRUE;
     case WM_COMMAND:
         return command(dialog, wParam);
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
     default:
         return FALSE;
     }

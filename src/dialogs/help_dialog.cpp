@@ -32,6 +32,8 @@ INT_PTR CALLBACK helpProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         }
         return FALSE;
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
     default:
         return FALSE;
     }

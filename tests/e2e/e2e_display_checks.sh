@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real start-up checks under Wine and Xvfb: the project prefix's system font and the test
 # screen pass them and the newest version is recorded; a newer recorded version is warned of
-# and the program goes on; without a course anywhere the program says so and ends.
+# and the program goes on; without a course anywhere the program says so and ends with
+# exit code 1.
 set -euo pipefail
 exe=$1
 artifacts=$2
@@ -68,7 +69,7 @@ run_program_in "$nowhere" "$exe" &
 program=$!
 answer_message_box "No Program Directory!" "$artifacts/no-program-directory.png"
 wait_for_exit $program 60
-expect_equal "exit code" 0 "$program_status"
+expect_equal "exit code of a program that could not start" 1 "$program_status"
 expect_equal "Newest Version" "" "$(registry_value "$product" 'Newest Version')"
 expect_equal "Last Mode" "Lecture" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
 finish

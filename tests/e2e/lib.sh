@@ -162,6 +162,9 @@ wait_for_exit() {
       echo "FAIL: the program did not end within ${seconds} s"
       failures=$((failures + 1))
       kill "$pid" 2>/dev/null || true
+      # Ending the wine command leaves the Windows program running, and a running copy
+      # would send every later start of this prefix away: end it inside the prefix.
+      wine taskkill /f /im CorpusView.exe </dev/null >/dev/null 2>&1 || true
       program_status=124
       return 0
     fi

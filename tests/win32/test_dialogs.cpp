@@ -107,13 +107,31 @@ TEST_F(DialogTest, ContentsCountsSlidesWithScriptsAndReturnsToTheIndex) {
     EXPECT_EQ(slideCount, 0) << "a Slide1 without a script";
 
     // After a slide shown from the index the index opens again by itself; leaving it
-    // clears the index mode and draws the abstract again.
+    // clears the index mode and draws the abstract again where the index covered it. So
+    // does leaving an index opened with its button.
+    course.writeFile("Corpus\\Heart\\abstract.txt", "The heart and its vessels\r\n");
+    indexCount = 1;
+    const auto coveringIndex = [&](HWND) -> INT_PTR {
+        screen.fill(RGB(255, 255, 255));
+        modeFlags.indexMode = 0;
+        return 0; // Cancel
+    };
+    fake.dialogs["Index"] = fake.dialogs["Index1"] = coveringIndex;
+    const auto abstractShown = [&] {
+        return screen.pixel(38, 102) == 0u && count(RGB(255, 50, 200), 43, 100, 500, 135) > 50;
+    };
     modeFlags = modeFlagsFor(ChosenMode::IndexEntry);
     fake.realDialogs["ModeAndSeriesSelect"] = [&](HWND dialog) {
         EXPECT_EQ(modeFlags.indexMode, 0);
+        EXPECT_TRUE(abstractShown()) << "after the index that opened by itself";
+        screen.fill(RGB(255, 255, 255));
+        click(dialog, IDC_INDEX_BUTTON);
+        pump();
+        EXPECT_TRUE(abstractShown()) << "after the index opened with its button";
         click(dialog, IDC_QUIT_BUTTON);
     };
     EXPECT_EQ(runContentsDialog(window), ContentsQuit);
+    indexCount = 0;
 }
 
 TEST_F(DialogTest, ChooserJumpsToTheClickedSlideAndKeepsTheSlideColours) {

@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "app/presentation_globals.h"
 #include "app/program_resources.h"
+#include "app/single_copy.h"
 #include "app/stereo_pointer.h"
 #include "content/content_globals.h"
 #include "display/display_globals.h"
@@ -142,7 +143,7 @@ TEST_F(ProgramTest, FailedDisplayCheckClosesWithNothingCreated) {
     TemporaryDirectory empty; // no Corpus here, and none on the scripted drives
     fake.driveStrings.clear();
     ProceedLog log;
-    EXPECT_EQ(runProgramToEnd(), 0);
+    EXPECT_EQ(runProgramToEnd(), ExitStartFailed) << "a program that could not start";
 
     EXPECT_EQ(log.steps(), (std::vector<ProceedStep>{{ClosingState, 1}}));
     ASSERT_FALSE(fake.messageBoxes.empty());
@@ -152,6 +153,15 @@ TEST_F(ProgramTest, FailedDisplayCheckClosesWithNothingCreated) {
     ASSERT_FALSE(fake.changedModes.empty());
     EXPECT_EQ(fake.changedModes.back().dmSize, 0);
     EXPECT_EQ(readRegistryString(kLectern, "Last Mode"), "Lecture");
+}
+
+TEST_F(ProgramRunTest, ADeclinedCalibrationEndsWithTheCodeOfAFailedStart) {
+    clearProgramRegistry();          // never calibrated
+    fake.messageBoxAnswers = {IDNO}; // "No Calibration!": no hardware connected
+    EXPECT_EQ(runProgramToEnd(), ExitStartFailed);
+    ASSERT_EQ(fake.messageBoxes.size(), 2u);
+    EXPECT_EQ(fake.messageBoxes[1].caption, "Connect Hardware");
+    EXPECT_TRUE(fake.dialogTemplates.empty());
 }
 
 TEST_F(ProgramRunTest, CloseRequestTakesTheClosingPath) {
@@ -166,6 +176,31 @@ TEST_F(ProgramRunTest, CloseRequestTakesTheClosingPath) {
     EXPECT_EQ(fake.dialogTemplates, (std::vector<std::string>{"Intro"}));
     EXPECT_EQ(fake.screenSaverSwitches, (std::vector<BOOL>{FALSE, TRUE}));
     EXPECT_EQ(readRegistryString(kLectern, "Last Mode"), "Tutorial");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ASecondStartBringsTheRunningCopyForwardAndEndsAtOnce) {
+    // This test's window and claim stand for the copy that runs.
+    const SingleCopy running;
+    ASSERT_TRUE(running.isFirst());
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+
+    EXPECT_EQ(runProgramToEnd(10), ExitNormal);
+
+    EXPECT_EQ(GetForegroundWindow(), window) << "the running copy is brought to the front";
+    EXPECT_EQ(presentationState, ClosingState) << "the running copy's state is untouched";
+    EXPECT_TRUE(fake.messageBoxes.empty());
+    EXPECT_TRUE(fake.dialogTemplates.empty());
+    EXPECT_TRUE(fake.changedModes.empty()) << "the display mode stays the running copy's";
+    EXPECT_TRUE(fake.screenSaverSwitches.empty());
+    DestroyWindow(other);
 }
 
 } // namespace

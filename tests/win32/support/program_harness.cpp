@@ -15,6 +15,7 @@
 
 void resetProgramState() {
     presentationState = StartState;
+    programExitCode = ExitNormal;
     programInstance = GetModuleHandleA(nullptr);
     currentSlide = elementIndex = 0;
     delayRunning = narrationPlaying = stepping = paused = runThrough = slideUntouched = 0;
