@@ -119,6 +119,10 @@ INT_PTR CALLBACK indexProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         return TRUE; // the focus goes to OK; no icon until the highlight moves
     case WM_COMMAND:
         return command(dialog, wParam);
+    case WM_CLOSE:
+        // Alt+F4 closes the program, as in every dialog: nothing is chosen.
+        modeFlags.indexMode = 0;
+        return passCloseRequestToProgram(dialog);
     default:
         return FALSE;
     }
