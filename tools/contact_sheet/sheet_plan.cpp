@@ -36,6 +36,7 @@ std::vector<int> slideNumbers(const fs::path& series) {
 // narration notice does.
 void describeSlides(const fs::path& root, SheetSeries& series, int mode) {
     std::int32_t seen[3] = {0, 0, 0};
+    ModeLooks looks; // the text colour and size each mode carries from slide to slide
     for (SheetSlide& slide : series.slides) {
         for (int m = 0; m < 3; ++m) {
             std::vector<SlideElement> records(kSlideElementRecords);
@@ -50,7 +51,8 @@ void describeSlides(const fs::path& root, SheetSeries& series, int mode) {
             }
         }
         ProblemList problems(root);
-        checkSlide(CheckContext{root, problems}, slide.directory, series.directory, slide.number);
+        checkSlide(CheckContext{root, problems}, slide.directory, series.directory, slide.number,
+                   looks);
         for (const Problem& p : problems.problems()) {
             std::ostringstream line;
             line << fs::path(p.path).filename().string();
