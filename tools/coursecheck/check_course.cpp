@@ -72,10 +72,13 @@ void checkAbstract(const CheckContext& c, const fs::path& seriesDir) {
     const auto header = readInfoHeader(std::span(*bytes).subspan(14));
     if (header && (header->width > kAbstractPictureWidth ||
                    std::abs(header->height) > kAbstractPictureHeight)) {
-        c.problems.add(*picture, 0,
-                       "larger than " + std::to_string(kAbstractPictureWidth) + " x " +
-                           std::to_string(kAbstractPictureHeight) +
-                           ": it reaches beyond the abstract's band");
+        // Built by appending: GCC 12's -Wrestrict misfires on a literal + std::string.
+        std::string problem = "larger than ";
+        problem += std::to_string(kAbstractPictureWidth);
+        problem += " x ";
+        problem += std::to_string(kAbstractPictureHeight);
+        problem += ": it reaches beyond the abstract's band";
+        c.problems.add(*picture, 0, problem);
     }
 }
 
