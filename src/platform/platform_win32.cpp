@@ -23,6 +23,9 @@ class Win32Platform final : public Platform {
     int messageBox(const char* text, const char* caption, unsigned type) override {
         return MessageBoxA(nullptr, text, caption, type);
     }
+    int ownedMessageBox(HWND owner, const char* text, const char* caption, unsigned type) override {
+        return MessageBoxA(owner, text, caption, type);
+    }
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
                       LPARAM parameter) override {
         return DialogBoxParamA(instance, templateName, owner, procedure, parameter);

@@ -12,36 +12,6 @@ course=$(make_course_dir)
 nowhere=$(mktemp -d)
 trap 'rm -rf "$course" "$nowhere"' EXIT
 
-# Waits up to `seconds` for a window titled `title`; prints its id.
-wait_for_window() {
-  local title=$1 seconds=$2 waited=0 id
-  while [ $waited -lt $((seconds * 10)) ]; do
-    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  return 1
-}
-
-# Answers the message box titled `title` with Return, after a screenshot of it.
-answer_message_box() {
-  local title=$1 shot=$2 id
-  if ! id=$(wait_for_window "$title" 20); then
-    echo "FAIL: no message box \"$title\""
-    failures=$((failures + 1))
-    return 0
-  fi
-  echo "ok: message box \"$title\" shown"
-  sleep 0.3
-  screenshot "$shot"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key Return
-}
-
 echo "== a first run records the program's version"
 clear_program_registry
 run_program_in "$course" "$exe" &

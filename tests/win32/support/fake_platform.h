@@ -16,6 +16,7 @@ struct RecordedMessageBox {
     std::string text;
     std::string caption;
     unsigned type;
+    HWND owner = nullptr;
 };
 
 struct RecordedMci {
@@ -31,6 +32,9 @@ class FakePlatform : public Platform {
 
     // Script.
     std::deque<int> messageBoxAnswers; // default IDOK
+    // Called with each message box before it is answered (both kinds), for example to
+    // change the drives as a user would swap a CD.
+    std::function<void(const RecordedMessageBox&)> onMessageBox;
     // Called for each modal dialog by template name; unscripted templates end with -1.
     std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
     // Templates run for real (DialogBoxParamA with the program's procedure); the driver
@@ -65,6 +69,7 @@ class FakePlatform : public Platform {
     static constexpr int kStandingClockReadings = 1000;
 
     int messageBox(const char* text, const char* caption, unsigned type) override;
+    int ownedMessageBox(HWND owner, const char* text, const char* caption, unsigned type) override;
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
                       LPARAM parameter) override;
     void beep(unsigned type) override;
