@@ -25,7 +25,17 @@ for letter in $letters; do
     mv "$dosdevices/$letter" "$saved/$letter"
   fi
 done
+# Wine's mount manager learns the drive letters when the wineserver starts: the letters are
+# made with the server stopped, and only their targets change while it runs (a CD change).
+restart_wineserver() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p
+  wine wineboot </dev/null >/dev/null 2>&1
+}
 restore_drives() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
   for letter in $letters; do
     rm -f "$dosdevices/$letter"
     if [ -e "$saved/$letter" ] || [ -L "$saved/$letter" ]; then
@@ -34,6 +44,8 @@ restore_drives() {
   done
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
+  wineserver -p
+  wine wineboot </dev/null >/dev/null 2>&1
 }
 trap restore_drives EXIT
 
@@ -87,6 +99,7 @@ store_calibration 0
 put_in_drive d: "$work/VolumeI"
 put_in_drive e: "$work/empty-drive"
 put_in_drive t: "$work/target"
+restart_wineserver
 start_program
 answer_message_box "Installation Opportunity!" "$artifacts/01-offer.png"
 choose_drive t
@@ -157,9 +170,7 @@ wait_for_exit $program 60
 expect_equal "exit code" 0 "$program_status"
 
 echo "== No is recorded with today's date, and the next start makes no offer"
-rm -f "$dosdevices/t:"
 chmod -R u+w "$work/target" && rm -rf "$work/target/Corpus"
-put_in_drive t: "$work/target"
 put_in_drive d: "$work/VolumeI"
 forget_program_registry
 store_calibration 0
