@@ -10,6 +10,7 @@
 // series of nine slides of its own in a temporary directory.
 #include <windows.h>
 
+#include "bench_program.h"
 #include "bench_timing.h"
 
 #include <psapi.h>
@@ -31,19 +32,6 @@
 #include "imaging/stereo_image.h"
 
 namespace {
-
-void pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    GdiFlush();
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
-}
 
 const char* kSlideScript = "Image view\r\n"
                            "Title A benchmark slide\r\n"
@@ -88,45 +76,10 @@ std::string makeSeries() {
     return root;
 }
 
-HWND makeWindow() {
-    registerMainWindowClass(GetModuleHandleA(nullptr));
-    presentationState = ClosingState; // created without the creation steps
-    HWND window = CreateWindowExA(0, kMainWindowClass, kMainWindowClass, WS_POPUP, 0, 0, 100, 100,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    screenDC = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    screenGeometry = kStereoScreen;
-    createPointerBuffers();
-    createFontTable();
-    measureSlideFonts();
-    createPenTable();
-    loadPointerIcon(GetModuleHandleA(nullptr));
-    SetBkMode(screenDC, TRANSPARENT);
-    SetTextColor(screenDC, colourTable[0]);
-    return window;
-}
-
 void startSlide(HWND window, int slide) {
     presentationState = PresentingState;
     currentSlide = slide - 1;
     SendMessageA(window, WM_PROCEED, ProceedNextSlide, 0); // reads it, posts the Image
-}
-
-struct Memory {
-    DWORD gdiObjects;  // GetGuiResources (0 where the system does not count them)
-    unsigned nextSlot; // the GDI table slot a new object gets: grows when objects leak
-    SIZE_T pagefileBytes;
-};
-
-Memory memoryNow() {
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    // Freed table slots are handed out again, so the slot of a probe object stays the
-    // same from slide to slide unless objects are left behind.
-    HPEN probe = CreatePen(PS_SOLID, 1, 0);
-    const unsigned slot = static_cast<unsigned>(reinterpret_cast<UINT_PTR>(probe) & 0xFFFF);
-    DeleteObject(probe);
-    return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), slot, counters.PagefileUsage};
 }
 
 } // namespace
@@ -205,20 +158,7 @@ int main(int argc, char** argv) {
         std::printf("%5d  %11lu  %13u  %12zu  %s\n", slide, now.gdiObjects, now.nextSlot,
                     static_cast<size_t>(now.pagefileBytes / 1024), released ? "yes" : "NO");
     }
-    // Nothing grows: the last third of the slides needs no more than the slides before
-    // did (freed slots are handed out again in turn, so single readings vary; a leak
-    // raises them slide after slide).
-    const std::size_t earlier = std::max<std::size_t>(1, (perSlide.size() * 2 + 2) / 3);
-    Memory ceiling = perSlide.front();
-    for (std::size_t i = 1; i < earlier && i < perSlide.size(); ++i) {
-        ceiling.gdiObjects = std::max(ceiling.gdiObjects, perSlide[i].gdiObjects);
-        ceiling.nextSlot = std::max(ceiling.nextSlot, perSlide[i].nextSlot);
-        ceiling.pagefileBytes = std::max(ceiling.pagefileBytes, perSlide[i].pagefileBytes);
-    }
-    const bool flat = std::all_of(perSlide.begin(), perSlide.end(), [&](const Memory& m) {
-        return m.gdiObjects <= ceiling.gdiObjects && m.nextSlot <= ceiling.nextSlot &&
-               m.pagefileBytes <= ceiling.pagefileBytes + 64 * 1024;
-    });
+    const bool flat = notGrowing(perSlide);
     std::printf("GDI objects %s from slide to slide; every replaced picture %s\n",
                 flat ? "not growing" : "GROWING", allReleased ? "released" : "NOT released");
     return flat && allReleased ? 0 : 1;

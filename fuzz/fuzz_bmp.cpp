@@ -1,5 +1,6 @@
 // The BMP loaders' checks on any bytes: the part of the file they read, the header checks
-// of both loaders, and, where a check passes, every pixel byte it promised is read.
+// of both loaders, and, where a check passes, every byte it promised is read: the bitmap
+// information as GDI reads it and every pixel byte.
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -13,6 +14,9 @@ volatile std::uint8_t sink;
 
 void touch(const std::vector<std::uint8_t>& payload, const DibLayout& layout) {
     std::uint8_t sum = 0;
+    for (std::size_t i = 0; i < layout.infoBytes; ++i) {
+        sum = static_cast<std::uint8_t>(sum + payload[i]);
+    }
     for (std::size_t i = 0; i < layout.pixelBytes; ++i) {
         sum = static_cast<std::uint8_t>(sum + payload[layout.pixelOffset + i]);
     }

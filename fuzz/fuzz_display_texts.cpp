@@ -1,6 +1,8 @@
-// The texts the start-up checks and the switching codes read from the registry and the
-// system: version numbers, the three code settings and the drive list. Every input gives a
-// result within its limits, and every code built from the settings stays on the screen.
+// The texts the start-up checks, the switching codes and the calibration read from the
+// registry and the system: version numbers, the three code settings, the stored correction
+// and the drive list. Every input gives a result within its limits, and every code built
+// from the settings stays on the screen.
+#include "display/calibration_rules.h"
 #include "display/decimal_text.h"
 #include "display/display_check_rules.h"
 #include "display/switch_code.h"
@@ -57,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(settings.timeToGo >= 0);
     checkCode(onCode(settings, kStereoScreen));
     checkCode(offCode(settings, kStereoScreen));
+
+    const int correction = storedCorrection(text);
+    require(correction >= -kMaxAlignmentOffset && correction <= kMaxAlignmentOffset);
 
     for (const std::string& root : driveRootsToScan(text)) {
         require(!root.empty() && root.size() <= size);

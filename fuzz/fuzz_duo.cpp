@@ -2,6 +2,7 @@
 // beyond the calibration's range.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 #include "imaging/stereo_composer.h"
@@ -18,6 +19,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DuoFile file;
     if (readDuoFile(bytes, file) != DuoStatus::Loaded) {
         return 0;
+    }
+    // What GDI reads of each view's bitmap information lies in its stored bytes.
+    for (const DuoView* view : {&file.lower, &file.upper}) {
+        if (view->header.size() != view->layout.infoBytes ||
+            view->layout.infoBytes > view->block.size()) {
+            std::abort();
+        }
+        sink = view->header.back() ^ view->block[view->layout.infoBytes - 1];
     }
     const int lowerImageTop = 354 + static_cast<int>(size % 101);
     const PixelImage screen = composeStereoImage(file, lowerImageTop);

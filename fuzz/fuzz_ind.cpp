@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string_view term = input.substr(0, std::min<std::size_t>(split, kIndexTermSize - 1));
-    std::vector<SlideElement> elements(kSlideElementRecords);
-    std::vector<std::uint32_t> colours = initialColours();
+    FuzzTables& tables = fuzzTables();
+    std::vector<SlideElement>& elements = tables.elements;
+    std::vector<std::uint32_t>& colours = tables.colours;
     const SlideReading reading = readIndexSlideBytes(
         input.substr(split + 1), term, "picture", ColourEntries{colours.data(), colours.size()},
         ElementRecords{elements.data(), elements.size()});

@@ -40,7 +40,12 @@ prepare_prefix() {
     return 0
   fi
   mkdir -p "$WINEPREFIX"
-  wine wineboot -i </dev/null >/dev/null 2>&1
+  # A prefix is marked as configured only when every step worked: a prefix made while Wine
+  # could not run would otherwise lack the fonts and settings for good.
+  if ! wine wineboot -i </dev/null >/dev/null 2>&1; then
+    echo "wine-env: 'wine wineboot -i' failed: Wine cannot run here (see docs/wine.md)" >&2
+    return 1
+  fi
   wineserver -w
   # Debian's Wine does not load its own fonts: put them where Windows keeps fonts, so that
   # the System font gives the dialog base units Windows gives (8 x 16 at 96 DPI).
@@ -64,7 +69,10 @@ REGEDIT4
 REG
   # Unmanaged windows: with no window manager on the test screen, Wine otherwise waits
   # two seconds for every full-screen window to be withdrawn when it is destroyed.
-  wine regedit /S "$settings" </dev/null >/dev/null 2>&1
+  if ! wine regedit /S "$settings" </dev/null >/dev/null 2>&1; then
+    echo "wine-env: the prefix's settings could not be imported" >&2
+    return 1
+  fi
   wineserver -w
   touch "$marker"
 }

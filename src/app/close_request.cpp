@@ -4,14 +4,22 @@
 #include "app/presentation_entry.h"
 #include "app/presentation_globals.h"
 #include "app/state_handlers.h"
+#include "display/calibration.h"
+#include "quiz/quiz_proc.h"
 
 LRESULT handleCloseRequest(HWND window) {
     switch (presentationState) {
     case ClosingState:
         return 0; // already on the way out
-    case PresentingState:
     case QueryState:
+        EndQuestionForClose(window);
         leavePresentationForClose(window);
+        break;
+    case PresentingState:
+        leavePresentationForClose(window);
+        break;
+    case CalibrationState:
+        abandonCalibration(window);
         break;
     default:
         break;

@@ -3,5 +3,6 @@
 
 #include <windows.h>
 
-// Leaves a running presentation and takes the closing path, so that the shutdown runs.
+// Leaves a running presentation or calibration and takes the closing path, so that the shutdown
+// runs.
 LRESULT handleCloseRequest(HWND window);

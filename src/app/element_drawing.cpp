@@ -4,6 +4,7 @@
 #include "app/presentation_globals.h"
 #include "app/program_resources.h"
 #include "app/stereo_pointer.h"
+#include "app/view_coordinates.h"
 #include "content/content_globals.h"
 #include "display/display_globals.h"
 #include "imaging/bitmap_primitives.h"
@@ -31,19 +32,21 @@ int textLength(const SlideElement& element) {
     return static_cast<int>(strnlen(element.text, kElementTextSize));
 }
 
-// Draws the element's text at (x, y) in the upper view and (lowerX, y + lowerImageTop).
-void drawInBothViews(const SlideElement& element, int x, int y, int lowerX) {
+// Draws the element's text at (x, y) in the upper view and at the same point of the lower
+// view, moved left by the disparity.
+void drawInBothViews(const SlideElement& element, int x, int y, int disparity) {
     const int length = textLength(element);
+    const ViewPoint lower = lowerViewPoint(x, y, disparity, lowerImageTop);
     SetTextAlign(screenDC, kCentredOnBaseline);
     TextOutA(screenDC, x, y, element.text, length);
-    TextOutA(screenDC, lowerX, y + lowerImageTop, element.text, length);
+    TextOutA(screenDC, lower.x, lower.y, element.text, length);
 }
 
 void drawHeading(const SlideElement& element, HFONT font, int baselineY, const FontMeasure& measure,
                  EraseBox& box) {
     PointerLifted lifted;
     SelectObject(screenDC, font);
-    drawInBothViews(element, 512, baselineY, 512);
+    drawInBothViews(element, 512, baselineY, 0);
     box = headingBox(baselineY, textLength(element), measure);
 }
 
@@ -68,7 +71,7 @@ void drawStereoPicture(const SlideElement& element) {
 void drawText(const SlideElement& element) {
     PointerLifted lifted;
     SelectObject(screenDC, programResources.textFont);
-    drawInBothViews(element, element.x, element.y, element.x - element.value);
+    drawInBothViews(element, element.x, element.y, element.value);
     if (element.kind == EText && isEraseSlot(element.x2)) {
         textSlots[element.x2] =
             textBox(element.x, element.y, element.value, textLength(element), textMeasure);
@@ -95,8 +98,10 @@ void drawLine(const SlideElement& element) {
     PointerLifted lifted;
     MoveToEx(screenDC, element.x, element.y, nullptr);
     LineTo(screenDC, element.x2, element.y2);
-    MoveToEx(screenDC, element.x - element.value, element.y + lowerImageTop, nullptr);
-    LineTo(screenDC, element.x2 - element.value2, element.y2 + lowerImageTop);
+    const ViewPoint start = lowerViewPoint(element.x, element.y, element.value, lowerImageTop);
+    const ViewPoint end = lowerViewPoint(element.x2, element.y2, element.value2, lowerImageTop);
+    MoveToEx(screenDC, start.x, start.y, nullptr);
+    LineTo(screenDC, end.x, end.y);
     if (element.kind == ELine && isEraseSlot(element.extra)) {
         lineSlots[element.extra] =
             lineBox(element.x, element.y, element.value, element.x2, element.y2, element.value2);

@@ -3,27 +3,21 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
 // Arithmetic in 64 bits, saturated back to 32, so that absurd script numbers cannot
 // overflow (the boxes are only ever clipped to the screen by GDI).
-std::int32_t saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
-} // namespace
+#include "app/view_coordinates.h"
 
 EraseBox headingBox(std::int32_t baselineY, std::int32_t length, const FontMeasure& measure) {
-    return {512, saturate(std::int64_t{baselineY} + measure.descent),
-            saturate(std::int64_t{length} * measure.charWidth), measure.height, 0};
+    return {512, saturateToInt32(std::int64_t{baselineY} + measure.descent),
+            saturateToInt32(std::int64_t{length} * measure.charWidth), measure.height, 0};
 }
 
 EraseBox textBox(std::int32_t x, std::int32_t y, std::int32_t disparity, std::int32_t length,
                  const FontMeasure& measure) {
     const std::int64_t width = length == 1 ? std::int64_t{measure.charWidth} * 3 / 2
                                            : std::int64_t{length} * measure.charWidth;
-    return {x, saturate(std::int64_t{y} + measure.descent), saturate(width), measure.height,
-            disparity};
+    return {x, saturateToInt32(std::int64_t{y} + measure.descent), saturateToInt32(width),
+            measure.height, disparity};
 }
 
 LineBox lineBox(std::int32_t x, std::int32_t y, std::int32_t disparity, std::int32_t x2,
@@ -31,22 +25,22 @@ LineBox lineBox(std::int32_t x, std::int32_t y, std::int32_t disparity, std::int
     const std::int64_t lowerStart = std::int64_t{x} - disparity;
     const std::int64_t lowerEnd = std::int64_t{x2} - disparity2;
     return {std::min(x, x2),
-            saturate(std::llabs(std::int64_t{x} - x2) + 2),
-            saturate(std::min(lowerStart, lowerEnd)),
-            saturate(std::llabs(lowerStart - lowerEnd) + 2),
+            saturateToInt32(std::llabs(std::int64_t{x} - x2) + 2),
+            saturateToInt32(std::min(lowerStart, lowerEnd)),
+            saturateToInt32(std::llabs(lowerStart - lowerEnd) + 2),
             std::min(y, y2),
-            saturate(std::llabs(std::int64_t{y} - y2) + 2)};
+            saturateToInt32(std::llabs(std::int64_t{y} - y2) + 2)};
 }
 
 ScreenRect upperRect(const EraseBox& box) {
-    return {box.centreX - box.width / 2, saturate(std::int64_t{box.bottom} - box.height), box.width,
-            box.height};
+    return {saturateToInt32(std::int64_t{box.centreX} - box.width / 2),
+            saturateToInt32(std::int64_t{box.bottom} - box.height), box.width, box.height};
 }
 
 ScreenRect lowerRect(const EraseBox& box, std::int32_t lowerImageTop) {
     const ScreenRect upper = upperRect(box);
-    return {saturate(std::int64_t{upper.left} - box.disparity),
-            saturate(std::int64_t{upper.top} + lowerImageTop), upper.width, upper.height};
+    return {saturateToInt32(std::int64_t{upper.left} - box.disparity),
+            saturateToInt32(std::int64_t{upper.top} + lowerImageTop), upper.width, upper.height};
 }
 
 ScreenRect upperRect(const LineBox& box) {
@@ -54,6 +48,6 @@ ScreenRect upperRect(const LineBox& box) {
 }
 
 ScreenRect lowerRect(const LineBox& box, std::int32_t lowerImageTop) {
-    return {box.lowerLeft, saturate(std::int64_t{box.top} + lowerImageTop), box.lowerWidth,
+    return {box.lowerLeft, saturateToInt32(std::int64_t{box.top} + lowerImageTop), box.lowerWidth,
             box.height};
 }

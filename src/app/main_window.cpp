@@ -3,6 +3,7 @@
 #include "app/close_request.h"
 #include "app/messages.h"
 #include "app/presentation_globals.h"
+#include "app/single_copy.h"
 #include "app/state_handlers.h"
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -48,12 +49,23 @@ ATOM registerMainWindowClass(HINSTANCE instance) {
 }
 
 HWND createMainWindow(HINSTANCE instance) {
+    // The window covers the whole screen, keeping the taskbar and every other window behind
+    // the presentation, and it is what the window system shows wherever a dialog or a
+    // message box leaves the screen. Default sizes do not give that everywhere: Windows
+    // sets CW_USEDEFAULT sizes of a pop-up to zero and then maximizes it to the monitor
+    // (WS_MAXIMIZE, no caption), but Wine keeps it at zero size (a 1 x 1 window at (0, 0)).
+    // So the screen's size is given, and WS_MAXIMIZE is kept for the systems that use it.
     return CreateWindowExA(0, kMainWindowClass, kMainWindowClass,
-                           WS_POPUP | WS_VISIBLE | WS_MAXIMIZE, 0, 0, CW_USEDEFAULT, CW_USEDEFAULT,
-                           nullptr, nullptr, instance, nullptr);
+                           WS_POPUP | WS_VISIBLE | WS_MAXIMIZE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                           GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance, nullptr);
 }
 
 int runCorpusView(HINSTANCE instance) {
+    const SingleCopy copy;
+    if (!copy.isFirst()) {
+        bringRunningCopyForward();
+        return ExitNormal;
+    }
     programInstance = instance;
     registerMainWindowClass(instance);
     createMainWindow(instance);

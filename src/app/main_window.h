@@ -13,5 +13,6 @@ ATOM registerMainWindowClass(HINSTANCE instance);
 // Creates the window; WM_CREATE runs the creation steps inside this call.
 HWND createMainWindow(HINSTANCE instance);
 // What WinMain does: keep the instance, register, create, run the message loop; returns
-// the wParam of WM_QUIT.
+// the wParam of WM_QUIT. A second start while a copy runs brings that copy to the front
+// and returns ExitNormal at once.
 int runCorpusView(HINSTANCE instance);

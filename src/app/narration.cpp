@@ -30,6 +30,17 @@ void StartNarration(const std::string& path, HWND window) {
 
 void StopNarration() {
     platform().mciCommand(narrationDevice, MCI_CLOSE, MCI_WAIT, 0);
+    // Closing a device whose play has yet to notify posts MCI_NOTIFY_ABORTED for it. No
+    // notification still queued can end a narration now (the one addressed device is
+    // closed), so they go, lest a later device given the same id be closed by one.
+    MSG notification;
+    while (PeekMessageA(&notification, reinterpret_cast<HWND>(narrationPlay.dwCallback),
+                        MM_MCINOTIFY, MM_MCINOTIFY, PM_REMOVE)) {
+    }
+}
+
+bool isCurrentNarration(LPARAM device) {
+    return narrationDevice != 0 && device == static_cast<LPARAM>(narrationDevice);
 }
 
 void PauseNarration() {

@@ -7,6 +7,7 @@
 #include "app/element_drawing.h"
 #include "app/messages.h"
 #include "app/narration.h"
+#include "app/presentation_entry.h"
 #include "app/presentation_globals.h"
 #include "app/state_handlers.h"
 #include "app/stereo_pointer.h"
@@ -22,8 +23,11 @@
 
 namespace {
 
-// Back to the table of contents with the 3D mode off and the system cursor shown.
+// Back to the table of contents with the 3D mode off and the system cursor shown. A
+// narration still playing is closed and a running Delay cancelled: nothing of this
+// presentation may reach the next one.
 void returnToContents(HWND window) {
+    stopSlide(window);
     postProceed(window, ProceedBegin);
     ShowCursor(TRUE);
     ClipCursor(nullptr);

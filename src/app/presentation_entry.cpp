@@ -35,12 +35,16 @@ void enterPresentation(HWND window) {
     if (pointerVisible == 1) {
         ClipCursor(&pointerClip);
     }
-    SetBkMode(screenDC, TRANSPARENT);
-    SetTextColor(screenDC, colourTable[0]);
-    SelectObject(screenDC, programResources.penTable[0]);
+    setPresentationDrawing();
     noImageYet = 1;
     postProceed(window, modeFlags.indexMode != 0 ? ProceedBegin : ProceedNextSlide);
     presentationState = PresentingState;
+}
+
+void setPresentationDrawing() {
+    SetBkMode(screenDC, TRANSPARENT);
+    SetTextColor(screenDC, colourTable[0]);
+    SelectObject(screenDC, programResources.penTable[0]);
 }
 
 void stopSlide(HWND window) {
@@ -85,6 +89,9 @@ void pauseOrResume(HWND window) {
     }
     if (delayRunning != 0) {
         if (delayRemaining == 0) {
+            // A Delay that began while paused still has its timer running: it must not
+            // fire later and move on a slide that never asked for it.
+            KillTimer(window, DelayTimer);
             delayRunning = 0;
             postProceed(window, ProceedNextElement);
         } else {
@@ -123,6 +130,9 @@ void openSlideChooser(HWND window) {
     StereoSwitch(StereoOff);
 
     const INT_PTR result = runSlideChooser(window);
+    if (presentationState != PresentingState) {
+        return; // a close request came while the chooser ran: the shutdown has run
+    }
 
     MSG pending;
     PeekMessageA(&pending, window, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE);
@@ -131,9 +141,6 @@ void openSlideChooser(HWND window) {
     ClipCursor(&pointerClip);
     paused = 0;
 
-    if (presentationState != PresentingState) {
-        return; // a close request came while the chooser ran
-    }
     if (result == ChooserToContents) {
         presentationState = ContentsState;
         stopSlide(window);

@@ -6,6 +6,8 @@
 
 // Steps 1 to 7 of entering a presentation from the table of contents.
 void enterPresentation(HWND window);
+// How a presentation begins to draw on screenDC: transparent text in colour 0, pen 0.
+void setPresentationDrawing();
 // Ends the presentation for a close request: narration closed, timer 1 killed, the
 // adapter switched off, the mouse freed, the cursor shown, the picture released.
 void leavePresentationForClose(HWND window);

@@ -4,6 +4,7 @@
 
 int presentationState = StartState;
 HINSTANCE programInstance = nullptr;
+int programExitCode = ExitNormal;
 int currentSlide = 0;
 int elementIndex = 0;
 int delayRunning = 0;

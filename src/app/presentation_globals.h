@@ -8,6 +8,8 @@
 
 extern int presentationState;
 extern HINSTANCE programInstance;
+// The code the message loop ends with (an ExitCode).
+extern int programExitCode;
 
 // Slide and element position.
 extern int currentSlide;

@@ -76,7 +76,10 @@ void delayTimerFired(HWND window) {
     postProceed(window, ProceedNextElement);
 }
 
-void narrationEnded() {
+void narrationEnded(LPARAM device) {
+    if (narrationPlaying == 0 || !isCurrentNarration(device)) {
+        return; // the late notice of a narration closed earlier
+    }
     StopNarration();
     narrationPlaying = 0;
 }
@@ -117,7 +120,7 @@ LRESULT presentingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
         }
         return 0;
     case MM_MCINOTIFY:
-        narrationEnded();
+        narrationEnded(lParam);
         return 0;
     case WM_POWERBROADCAST:
         return BROADCAST_QUERY_DENY; // every request to suspend is refused
@@ -129,6 +132,9 @@ LRESULT presentingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT queryStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const int result = QuizProc(window, message, wParam, lParam, slideElements[elementIndex].text,
                                 slideImage, screenDC, currentSlide);
+    if (presentationState != QueryState) {
+        return 0; // a close request came while the question's message box was open
+    }
     if (result == QuizRepost) {
         PostMessageA(window, WM_PROCEED, ProceedBegin, 0);
         return DefWindowProcA(window, message, wParam, lParam);

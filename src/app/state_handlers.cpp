@@ -21,6 +21,11 @@ void beginClosing(HWND window) {
     postProceed(window, ProceedBegin);
 }
 
+void beginClosingAfterFailedStart(HWND window) {
+    programExitCode = ExitStartFailed;
+    beginClosing(window);
+}
+
 LRESULT startStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
         return createMainWindowContents(window);
@@ -33,7 +38,7 @@ namespace {
 // CalibrationState and LocationState hand every message to their procedure.
 LRESULT handlerStateMessage(int result, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (result == HandlerEndProgram) {
-        beginClosing(window);
+        beginClosingAfterFailedStart(window);
         return 0;
     }
     if (result == HandlerDone) {

@@ -16,5 +16,7 @@ LRESULT badStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 // Sets ClosingState and posts WM_PROCEED: the window is destroyed when it arrives.
 void beginClosing(HWND window);
+// The same for a program that could not start: it then ends with ExitStartFailed.
+void beginClosingAfterFailedStart(HWND window);
 // Posts WM_PROCEED with a code (lParam 0).
 void postProceed(HWND window, int code);

@@ -15,7 +15,7 @@
 
 LRESULT createMainWindowContents(HWND window) {
     if (CheckDisplayEnvironment(courseRoot) == 0) {
-        beginClosing(window);
+        beginClosingAfterFailedStart(window);
         return 0;
     }
     ClearScreen(screenDC);
@@ -49,6 +49,7 @@ void shutdownProgram() {
     platform().setScreenSaverActive(TRUE);
     writeLastMode();
     platform().changeDisplaySettings(nullptr, 0);
+    ClipCursor(nullptr); // whatever way out was taken, the mouse leaves free
     ReleaseCapture();
-    PostQuitMessage(0);
+    PostQuitMessage(programExitCode);
 }

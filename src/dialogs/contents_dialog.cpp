@@ -9,6 +9,7 @@
 #include "display/display_globals.h"
 #include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <cstring>
 #include <string>
@@ -28,6 +29,40 @@ void fillSeriesList(HWND dialog) {
         SendDlgItemMessageA(dialog, IDC_SERIES_LIST, LB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(seriesTable[row].title));
     }
+}
+
+// The INDEX button lies inside the series list's rectangle, and the list, made before it,
+// lies above it: every click on INDEX reached the list. The list gives up the button's
+// rectangle, so that the button takes its clicks and the list never paints over it,
+// while the keyboard order stays the template's (INDEX, the modes, Begin, Quit).
+void uncoverIndexButton(HWND dialog) {
+    HWND list = GetDlgItem(dialog, IDC_SERIES_LIST);
+    HWND button = GetDlgItem(dialog, IDC_INDEX_BUTTON);
+    RECT listRect = {};
+    RECT buttonRect = {};
+    if (list == nullptr || button == nullptr || !GetWindowRect(list, &listRect) ||
+        !GetWindowRect(button, &buttonRect)) {
+        return;
+    }
+    HRGN listArea =
+        CreateRectRgn(0, 0, listRect.right - listRect.left, listRect.bottom - listRect.top);
+    HRGN buttonArea =
+        CreateRectRgn(buttonRect.left - listRect.left, buttonRect.top - listRect.top,
+                      buttonRect.right - listRect.left, buttonRect.bottom - listRect.top);
+    const bool cut = listArea != nullptr && buttonArea != nullptr &&
+                     CombineRgn(listArea, listArea, buttonArea, RGN_DIFF) != ERROR;
+    if (buttonArea != nullptr) {
+        DeleteObject(buttonArea);
+    }
+    // Once set, the region belongs to the list.
+    if (cut && SetWindowRgn(list, listArea, FALSE) != 0) {
+        return;
+    }
+    if (listArea != nullptr) {
+        DeleteObject(listArea);
+    }
+    // Without the cut the button goes above the list, where it takes its clicks too.
+    SetWindowPos(button, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void checkRememberedMode(HWND dialog) {
@@ -103,6 +138,7 @@ BOOL seriesListNotified(HWND dialog, WORD notification) {
         static_cast<int>(SendDlgItemMessageA(dialog, IDC_SERIES_LIST, LB_GETCURSEL, 0, 0));
     if (notification == LBN_SELCHANGE) {
         selectedSeries = selection;
+        showWindowFace(dialog); // the list's new highlight first, then the band over it
         drawAbstract(selectedSeries);
         return TRUE;
     }
@@ -138,6 +174,7 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
     switch (message) {
     case WM_INITDIALOG:
         fillSeriesList(dialog);
+        uncoverIndexButton(dialog);
         SendDlgItemMessageA(dialog, IDC_SERIES_LIST, WM_SETFONT,
                             reinterpret_cast<WPARAM>(programResources.listFont), FALSE);
         checkRememberedMode(dialog);
@@ -146,8 +183,8 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         drawAbstract(selectedSeries);
         if (modeFlags.indexMode != 0) {
             openIndex(dialog); // back to the index after a slide shown from it
@@ -155,6 +192,8 @@ INT_PTR CALLBACK contentsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
         return TRUE;
     case WM_COMMAND:
         return command(dialog, wParam);
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
     default:
         return FALSE;
     }

@@ -17,3 +17,6 @@
 // Slide chooser.
 #define IDC_HELP_BUTTON 1000
 #define IDC_CONTENTS_BUTTON 1001
+
+// Index.
+#define IDC_INDEX_LIST 1003

@@ -19,3 +19,7 @@ INT_PTR runSlideChooser(HWND owner);
 INT_PTR runIndexDialog(HWND owner);
 // The help picture with its Continue button; the result is Continue's command wParam.
 INT_PTR runHelpDialog(HWND owner);
+
+// A dialog's WM_CLOSE (Alt+F4 inside it): the close request of the whole program, handed to
+// the main window, whose closing path destroys the dialogs with it. Returns TRUE.
+BOOL passCloseRequestToProgram(HWND dialog);

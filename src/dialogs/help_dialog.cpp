@@ -6,6 +6,7 @@
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ INT_PTR CALLBACK helpProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         DrawBitmapFile(courseRoot + (modeFlags.tutorialMode == 1 ? "program\\helpauto.bmp"
                                                                  : "program\\helplect.bmp"),
                        screenDC);
@@ -31,6 +32,8 @@ INT_PTR CALLBACK helpProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             return TRUE;
         }
         return FALSE;
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
     default:
         return FALSE;
     }

@@ -5,16 +5,19 @@
 #include "app/program_resources.h"
 #include "content/content_globals.h"
 #include "dialogs/dialogs.h"
+#include "dialogs/intro_dialog.h"
 #include "display/display_globals.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <cstdio>
 #include <cstring>
 
+HBITMAP introPicture = nullptr;
+
 namespace {
 
 constexpr UINT kPromptPeriod = 30000;
-HBITMAP introPicture = nullptr;
 
 void promptAndShowVersion(HWND dialog) {
     KillTimer(dialog, IntroPromptTimer);
@@ -29,13 +32,13 @@ void promptAndShowVersion(HWND dialog) {
     SetTimer(dialog, IntroPromptTimer, kPromptPeriod, nullptr);
 }
 
-void endIntro(HWND dialog) {
+// Every way out destroys the dialog: its picture goes then.
+void releaseIntro(HWND dialog) {
     KillTimer(dialog, IntroPromptTimer);
     if (introPicture != nullptr) {
         DeleteObject(introPicture);
         introPicture = nullptr;
     }
-    EndDialog(dialog, 0);
 }
 
 INT_PTR CALLBACK introProc(HWND dialog, UINT message, WPARAM, LPARAM) {
@@ -45,8 +48,8 @@ INT_PTR CALLBACK introProc(HWND dialog, UINT message, WPARAM, LPARAM) {
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         DrawBitmap(introPicture, screenDC);
         SetTimer(dialog, IntroPromptTimer, kPromptPeriod, nullptr);
         return TRUE;
@@ -57,7 +60,12 @@ INT_PTR CALLBACK introProc(HWND dialog, UINT message, WPARAM, LPARAM) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        endIntro(dialog);
+        EndDialog(dialog, 0);
+        return TRUE;
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
+    case WM_DESTROY:
+        releaseIntro(dialog);
         return TRUE;
     default:
         return FALSE;

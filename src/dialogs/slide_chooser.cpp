@@ -10,6 +10,7 @@
 #include "display/display_globals.h"
 #include "content/content_files.h"
 #include "imaging/bitmap_primitives.h"
+#include "platform/window_faces.h"
 
 #include <windowsx.h>
 
@@ -21,6 +22,13 @@ namespace {
 int clickArmed = 0;
 // The text colour the presentation had when the chooser opened, given back at its end.
 COLORREF notedTextColour = 0;
+// 1 from the chooser's opening, which shows the cursor, until it ends: a chooser destroyed
+// by a close request without an ending hides the cursor again, as the program's closing
+// path shows it itself.
+int chooserOpen = 0;
+// 1 once the chooser opened during the current run: one that never opened has not shown
+// the cursor for the table of contents.
+int chooserOpened = 0;
 
 std::string slideDirectoryOf(int slide) {
     return courseRoot + seriesName + "\\Slide" + std::to_string(slide) + "\\";
@@ -70,7 +78,18 @@ void drawChooser() {
 
 void endChooser(HWND dialog, INT_PTR result) {
     SetTextColor(screenDC, notedTextColour);
+    chooserOpen = 0;
     EndDialog(dialog, result);
+}
+
+// Destroyed without an ending: the program is closing round the chooser.
+void chooserDestroyed() {
+    if (chooserOpen == 0) {
+        return;
+    }
+    chooserOpen = 0;
+    SetTextColor(screenDC, notedTextColour);
+    ShowCursor(FALSE);
 }
 
 void leftButtonUp(HWND dialog, LPARAM position) {
@@ -90,11 +109,13 @@ INT_PTR CALLBACK slideChooserProc(HWND dialog, UINT message, WPARAM wParam, LPAR
     case WM_INITDIALOG:
         notedTextColour = GetTextColor(screenDC);
         ShowCursor(TRUE);
+        chooserOpen = 1;
+        chooserOpened = 1;
         PostMessageA(dialog, WM_PROCEED, 1, 0);
         return TRUE;
     case WM_PROCEED:
-        // The dialog paints itself first, so that what is drawn now stays on top.
-        UpdateWindow(dialog);
+        // The dialog's face is on the screen first, so that what is drawn now stays on top.
+        showWindowFace(dialog);
         drawChooser();
         return TRUE;
     case WM_LBUTTONDOWN:
@@ -114,6 +135,11 @@ INT_PTR CALLBACK slideChooserProc(HWND dialog, UINT message, WPARAM wParam, LPAR
             return TRUE;
         }
         return FALSE;
+    case WM_CLOSE:
+        return passCloseRequestToProgram(dialog);
+    case WM_DESTROY:
+        chooserDestroyed();
+        return TRUE;
     default:
         return FALSE;
     }
@@ -122,7 +148,15 @@ INT_PTR CALLBACK slideChooserProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 } // namespace
 
 INT_PTR runSlideChooser(HWND owner) {
+    chooserOpened = 0;
     const INT_PTR result = runTemplateDialog("Skip", "Skip1", owner, slideChooserProc);
-    // A chooser that cannot be shown names no slide: back to the table of contents.
-    return result == -1 ? INT_PTR{ChooserToContents} : result;
+    if (result != -1) {
+        return result;
+    }
+    // A chooser that cannot be shown names no slide: back to the table of contents, with
+    // the cursor shown there as the chooser would have shown it.
+    if (chooserOpened == 0) {
+        ShowCursor(TRUE);
+    }
+    return ChooserToContents;
 }

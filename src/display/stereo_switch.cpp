@@ -6,6 +6,7 @@
 #include "display/switch_code.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
+#include "platform/window_faces.h"
 
 #include <windows.h>
 
@@ -17,12 +18,9 @@ namespace {
 
 // Holds the thread until `limit` ms have passed; the unsigned difference makes a wrap of the
 // clock harmless. No window messages are handled meanwhile.
-void holdFor(HDC dc, std::uint32_t limit) {
-    // What was drawn must be on the screen for the whole hold. Flushing the GDI batch is not
-    // enough for every display driver (Wine's X11 driver keeps its drawing queued until the
-    // program reads something back or handles messages): reading one pixel completes it.
-    GdiFlush();
-    GetPixel(dc, 0, 0);
+void holdFor(std::uint32_t limit) {
+    // What was drawn must be on the screen for the whole hold.
+    finishDrawing();
     const std::uint32_t start = platform().milliseconds();
     while (platform().milliseconds() - start < limit) {
     }
@@ -99,7 +97,7 @@ void drawSwitchCode(HDC dc, const SwitchCode& code) {
             fillRectangle(dc, step);
             break;
         case SwitchStep::Hold:
-            holdFor(dc, step.milliseconds);
+            holdFor(step.milliseconds);
             break;
         }
     }

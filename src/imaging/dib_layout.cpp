@@ -2,6 +2,8 @@
 
 #include "imaging/little_endian.h"
 
+#include <algorithm>
+
 std::optional<InfoHeader> readInfoHeader(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kInfoHeaderSize) {
         return std::nullopt;
@@ -24,6 +26,20 @@ void writeInfoHeader(const InfoHeader& header, std::uint8_t* out) {
     putI32(out + 28, header.yPelsPerMeter);
     putU32(out + 32, header.clrUsed);
     putU32(out + 36, header.clrImportant);
+}
+
+std::uint64_t gdiInfoSize(const InfoHeader& header) {
+    constexpr std::uint64_t kMaskBytes = 3 * 4;
+    const std::uint64_t size = header.compression == kCompressionBitfields
+                                   ? std::max<std::uint64_t>(header.size, 40 + kMaskBytes)
+                                   : header.size;
+    std::uint64_t colours = 0;
+    if (header.clrUsed != 0) {
+        colours = std::min(header.clrUsed, kMaxPaletteColours);
+    } else if (header.bitCount <= 8) {
+        colours = std::uint64_t{1} << header.bitCount;
+    }
+    return size + 4 * colours;
 }
 
 std::size_t dibStride(std::int32_t width, int bitCount) {
@@ -57,6 +73,10 @@ std::optional<DibLayout> layoutInside(std::size_t dibSize, const InfoHeader& hea
     if (pixelOffset > dibSize || pixelBytes > dibSize - pixelOffset) {
         return std::nullopt;
     }
+    const std::uint64_t infoBytes = gdiInfoSize(header);
+    if (infoBytes > dibSize) {
+        return std::nullopt; // GDI would read the colour table past the end
+    }
     return DibLayout{header.width,
                      rows,
                      header.height < 0,
@@ -64,6 +84,7 @@ std::optional<DibLayout> layoutInside(std::size_t dibSize, const InfoHeader& hea
                      header.compression,
                      colourCount,
                      stride,
+                     static_cast<std::size_t>(infoBytes),
                      static_cast<std::size_t>(pixelOffset),
                      static_cast<std::size_t>(pixelBytes)};
 }

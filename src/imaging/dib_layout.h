@@ -50,6 +50,7 @@ struct DibLayout {
     std::uint32_t compression;
     std::uint32_t colourCount; // entries of the colour table (8-bit pictures), else 0
     std::size_t stride;        // bytes per stored row, a multiple of 4
+    std::size_t infoBytes;     // what GDI reads as the bitmap information (gdiInfoSize)
     std::size_t pixelOffset;   // from the header's first byte
     std::size_t pixelBytes;    // stride x height; biSizeImage when run-length encoded
 
@@ -60,12 +61,19 @@ struct DibLayout {
     }
 };
 
+// How many bytes GDI reads as the bitmap information when it is given this header: biSize
+// (at least the header with its three masks for BI_BITFIELDS), then a colour table of
+// biClrUsed entries, at most 256, whatever the bit count; when biClrUsed is 0, 2^bits entries
+// for 8 bits and fewer, none above. Every picture handed to GDI holds at least these bytes.
+std::uint64_t gdiInfoSize(const InfoHeader& header);
+
 // Bytes per stored row of a picture `width` pixels wide: rows are padded to 4 bytes.
 std::size_t dibStride(std::int32_t width, int bitCount);
 
 // A picture of 16, 24 or 32 bits per pixel without colour table, its pixel array directly
 // after the header (at biSize). Uncompressed (BI_RGB) only, unless `allowBitfields`: then
-// also 16- and 32-bit BI_BITFIELDS pictures whose masks lie inside the header.
+// also 16- and 32-bit BI_BITFIELDS pictures whose masks lie inside the header. A header
+// whose biClrUsed makes GDI read past the DIB's end (gdiInfoSize) is refused.
 std::optional<DibLayout> directColourLayout(std::span<const std::uint8_t> dib, bool allowBitfields);
 // The same checks for a header read elsewhere, of a DIB `dibSize` bytes long.
 std::optional<DibLayout> directColourLayout(const InfoHeader& header, std::size_t dibSize,

@@ -31,7 +31,7 @@ bool openView(std::span<const std::uint8_t> block, DuoView& view) {
     if (!layout) {
         return false;
     }
-    view.header = restoredHeader(block, header->size);
+    view.header = restoredHeader(block, layout->infoBytes); // all that GDI reads of it
     view.layout = *layout;
     view.block = block;
     return true;

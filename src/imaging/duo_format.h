@@ -64,7 +64,8 @@ std::uint64_t duoFileLength(const DuoHeader& header);
 
 // One checked view. `block` points into the bytes given to readDuoFile, which must outlive it.
 struct DuoView {
-    std::vector<std::uint8_t> header;    // the block's first biSize bytes, the first 40 restored
+    std::vector<std::uint8_t> header;    // the block's bitmap information as GDI reads it
+                                         // (gdiInfoSize), the first 40 bytes restored
     DibLayout layout;                    // checked: the pixel array lies inside the block
     std::span<const std::uint8_t> block; // the block as stored
 

@@ -5,16 +5,12 @@
 #include "install/install_rules.h"
 #include "install/install_texts.h"
 #include "platform/platform.h"
+#include "platform/window_faces.h"
 
 namespace {
 
 constexpr int kCopyingTextX = 512;
 constexpr int kCopyingTextBaseline = 300;
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
-// Long enough for the window system to repaint what a closed message box uncovered (Wine
-// copies window surfaces to the screen at most every 50 ms) before it is put back.
-constexpr DWORD kSettleMilliseconds = 80;
 
 bool isUserInput(UINT message) {
     return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
@@ -22,65 +18,6 @@ bool isUserInput(UINT message) {
            (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK) ||
            message == WM_NCMOUSEHOVER || message == WM_NCMOUSELEAVE || message == WM_MOUSEHOVER ||
            message == WM_MOUSELEAVE;
-}
-
-// A copy of the whole screen, put back by restore().
-class ScreenCopy {
-  public:
-    ScreenCopy() {
-        if (screenDC == nullptr) {
-            return;
-        }
-        memory_ = CreateCompatibleDC(screenDC);
-        bitmap_ = CreateCompatibleBitmap(screenDC, kScreenWidth, kScreenHeight);
-        if (memory_ == nullptr || bitmap_ == nullptr) {
-            return;
-        }
-        original_ = SelectObject(memory_, bitmap_);
-        taken_ = BitBlt(memory_, 0, 0, kScreenWidth, kScreenHeight, screenDC, 0, 0, SRCCOPY);
-    }
-    ~ScreenCopy() {
-        if (original_ != nullptr) {
-            SelectObject(memory_, original_);
-        }
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-        if (memory_ != nullptr) {
-            DeleteDC(memory_);
-        }
-    }
-    ScreenCopy(const ScreenCopy&) = delete;
-    ScreenCopy& operator=(const ScreenCopy&) = delete;
-
-    void restore() const {
-        if (taken_) {
-            BitBlt(screenDC, 0, 0, kScreenWidth, kScreenHeight, memory_, 0, 0, SRCCOPY);
-        }
-    }
-
-  private:
-    HDC memory_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ original_ = nullptr;
-    BOOL taken_ = FALSE;
-};
-
-// Lets the repaint of the area a closed message box uncovered happen before the screen is
-// put back, so that the repaint cannot wipe it again.
-void settleUncoveredArea(HWND owner) {
-    if (screenDC != nullptr) {
-        GdiFlush();
-        GetPixel(screenDC, 0, 0); // waits until the display has taken the box's removal
-    }
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < kSettleMilliseconds) {
-        answerMessagesWithoutInput();
-        if (owner != nullptr) {
-            UpdateWindow(owner);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
 }
 
 } // namespace
@@ -99,7 +36,7 @@ void answerMessagesWithoutInput() {
 }
 
 CopyScreen::CopyScreen(HWND owner) : owner_(owner) {
-    settleUncoveredArea(owner_); // the box before the copy has just closed
+    showUncoveredFaces(); // the box before the copy has just closed
     if (screenDC == nullptr) {
         return;
     }
@@ -146,11 +83,7 @@ void CopyScreen::drawBar(std::size_t filesDone) {
 }
 
 int CopyScreen::ask(const char* text, const char* caption, unsigned type) {
-    const ScreenCopy kept;
-    const int answer = platform().ownedMessageBox(owner_, text, caption, type);
-    settleUncoveredArea(owner_);
-    kept.restore();
-    return answer;
+    return platform().ownedMessageBox(owner_, text, caption, type);
 }
 
 WaitCursor::WaitCursor() : kept_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}

@@ -29,8 +29,8 @@ class CopyScreen {
     // `filesDone` files of the volume are done: answers the system and redraws the bar when
     // the last drawing is 100 ms old or more.
     void progress(std::size_t filesDone);
-    // A message box owned by the window over the copy screen; what the box covered is put
-    // back when it closes.
+    // A message box owned by the window over the copy screen (the seam puts back what the
+    // box covered when it closes).
     int ask(const char* text, const char* caption, unsigned type);
 
   private:

@@ -1,6 +1,8 @@
 // The production platform: every seam call forwards to its Win32 function.
 #include "platform/platform.h"
 
+#include "platform/window_faces.h"
+
 namespace {
 
 // A restart is refused to a process that has not enabled its shutdown privilege.
@@ -20,15 +22,27 @@ void enableShutdownPrivilege() {
 
 class Win32Platform final : public Platform {
   public:
+    // The area a message box covered shows again what the screen showed before it.
     int messageBox(const char* text, const char* caption, unsigned type) override {
-        return MessageBoxA(nullptr, text, caption, type);
+        KeptScreen kept;
+        const int answer = MessageBoxA(nullptr, text, caption, type);
+        kept.restore();
+        return answer;
     }
+    // The same for a box owned by a window (disabled while the box is up).
     int ownedMessageBox(HWND owner, const char* text, const char* caption, unsigned type) override {
-        return MessageBoxA(owner, text, caption, type);
+        KeptScreen kept;
+        const int answer = MessageBoxA(owner, text, caption, type);
+        kept.restore();
+        return answer;
     }
+    // What the program draws next, where the dialog stood, is not covered by the faces of
+    // the windows the dialog uncovered.
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
                       LPARAM parameter) override {
-        return DialogBoxParamA(instance, templateName, owner, procedure, parameter);
+        const INT_PTR result = DialogBoxParamA(instance, templateName, owner, procedure, parameter);
+        showUncoveredFaces();
+        return result;
     }
     void beep(unsigned type) override { MessageBeep(type); }
     std::uint32_t milliseconds() override { return timeGetTime(); }

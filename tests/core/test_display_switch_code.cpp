@@ -78,6 +78,30 @@ TEST(SwitchCode, HugeLinesToGoDrawsOnlyTheScreensPairsAndEndsBlack) {
     EXPECT_EQ(drawn.after, kBlack);
 }
 
+TEST(SwitchCode, FirstHoldShowsTheColouredRowsAtTheirExactRows) {
+    // The on code colours rows 0 to 9 over what the screen shows; the off code rows 0 to 7
+    // on black. One row more or less of either is a code the adapter does not take.
+    struct Case {
+        const char* code;
+        SwitchCode built;
+        std::uint32_t under;
+        int yellowRows;
+    };
+    const Case cases[] = {
+        {"on", onCode({64, 40, 80}, kStereoScreen), kGrey, 6},
+        {"off", offCode({64, 40, 80}, kStereoScreen), kSwitchBlack, 4},
+    };
+    for (const Case& c : cases) {
+        Rows expected(768, c.under);
+        const std::uint32_t top[] = {kSwitchRed, kSwitchRed, kSwitchGreen, kSwitchGreen};
+        std::copy(std::begin(top), std::end(top), expected.begin());
+        std::fill_n(expected.begin() + 4, c.yellowRows, kSwitchYellow);
+        const Drawn drawn = draw(c.built, Rows(768, kGrey));
+        ASSERT_FALSE(drawn.phases.empty()) << c.code;
+        EXPECT_EQ(drawn.phases[0].rows, expected) << c.code;
+    }
+}
+
 TEST(SwitchCode, NegativeTimeToGoHoldsForTheDefaultTime) {
     for (const SwitchCode& code :
          {onCode({64, 40, -1}, kStereoScreen), offCode({64, 40, -2147483647 - 1}, kStereoScreen)}) {

@@ -3,6 +3,7 @@
 
 #include "app/continuation.h"
 #include "app/erase_boxes.h"
+#include "app/view_coordinates.h"
 
 TEST(EraseBoxes, TextAndHeadingBoxesInBothViews) {
     const FontMeasure measure = {16, 3, 9};
@@ -43,4 +44,25 @@ TEST(Continuation, EachFlowWaitsWhereItShould) {
     EXPECT_FALSE(continuesAtOnce(0, 1, 1, 1));
     EXPECT_TRUE(continuesAtOnce(0, 0, 1, 1));
     EXPECT_FALSE(continuesAtOnce(0, 0, 0, 0));
+}
+
+TEST(ViewCoordinates, TheLowerViewPointSaturatesAtTheEdgesOfThirtyTwoBits) {
+    struct Case {
+        std::int32_t x, y, disparity, lowerImageTop;
+        ViewPoint lower;
+    };
+    const Case cases[] = {
+        {300, 150, 6, 410, {294, 560}},
+        {-5, -20, -4, 354, {-1, 334}},
+        // "Text a,2147483647 5 -1": one column right of the largest column.
+        {INT32_MAX, 5, -1, 404, {INT32_MAX, 409}},
+        {INT32_MIN, INT32_MAX, INT32_MAX, 454, {INT32_MIN, INT32_MAX}},
+        {0, INT32_MIN, INT32_MIN, -100000, {INT32_MAX, INT32_MIN}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(lowerViewPoint(c.x, c.y, c.disparity, c.lowerImageTop), c.lower)
+            << c.x << "," << c.y << " shifted " << c.disparity;
+    }
+    // The erase box of a text centred near the smallest column starts at that column.
+    EXPECT_EQ(upperRect(textBox(INT32_MIN, 0, 0, 100, {10, 2, 5})).left, INT32_MIN);
 }

@@ -83,6 +83,11 @@ TEST(BmpFile, TakesDirectColourPicturesWithTheirPixelsRightAfterTheHeader) {
         {"no pixels at all", dib(40, 1, 1, 24, 0, 0), false, 0},
         {"side of 16384", dib(40, 16384, 1, 16, 0, 32768), true, 40},
         {"side of 16385", dib(40, 16385, 1, 16, 0, 32772), false, 0},
+        // GDI reads biClrUsed colours (at most 256) after the header whatever the bit count.
+        {"256 colours past the end", dib(40, 1, 1, 24, 0, 4, 256), false, 0},
+        {"the 256 colours GDI reads", dib(40, 1, 1, 24, 0, 1024, 256), true, 40},
+        {"a huge count reads 256", dib(40, 1, 1, 32, 0, 1024, 0xFFFFFFFF), true, 40},
+        {"a huge count, one byte short", dib(40, 1, 1, 32, 0, 1023, 0xFFFFFFFF), false, 0},
     };
     for (const Case& c : cases) {
         const std::optional<DibLayout> layout = directColourBitmap(c.bytes);
@@ -90,6 +95,7 @@ TEST(BmpFile, TakesDirectColourPicturesWithTheirPixelsRightAfterTheHeader) {
         if (layout) {
             EXPECT_EQ(layout->pixelOffset, c.pixelOffset) << c.what;
             EXPECT_LE(layout->pixelOffset + layout->pixelBytes, c.bytes.size()) << c.what;
+            EXPECT_LE(layout->infoBytes, c.bytes.size()) << c.what;
         }
     }
 }

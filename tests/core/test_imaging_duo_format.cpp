@@ -123,6 +123,8 @@ TEST(DuoFormat, RefusesFilesShorterThanTheirNumbersAndViewsOutsideTheFormat) {
          DuoStatus::BadLowerView},
         {"one row more than the block holds", [&](auto&, auto& u) { field32(heightField, 3)(u); },
          DuoStatus::BadUpperView},
+        {"colours GDI would read past the block", [&](auto& l, auto&) { field32(32, 256)(l); },
+         DuoStatus::BadLowerView},
         {"top-down view",
          [&](auto& l, auto&) { field32(heightField, static_cast<std::uint32_t>(-2))(l); },
          DuoStatus::Loaded},
@@ -165,6 +167,15 @@ TEST(DuoFormat, NeverReadsPastTheEndOfATruncatedFile) {
         EXPECT_TRUE(status == DuoStatus::ShortViews || status == DuoStatus::BadLowerView)
             << viewSize;
     }
+    // A file exactly as long as its header and two tiny views: each view block is too
+    // short for the 40 inverted header bytes, and nothing past the file may be read.
+    for (std::uint32_t viewSize : {0u, 1u, 39u}) {
+        std::vector<std::uint8_t> tiny(file.begin(), file.begin() + kDuoHeaderSize);
+        putU32(&tiny[17], viewSize);
+        tiny.resize(kDuoHeaderSize + 2 * std::size_t{viewSize}, 0xFF);
+        DuoFile duo;
+        EXPECT_EQ(readDuoFile(tiny, duo), DuoStatus::BadLowerView) << viewSize;
+    }
 }
 
 TEST(DuoFormat, ReadsAViewWhosePixelsFollowALongerHeader) {
@@ -183,4 +194,13 @@ TEST(DuoFormat, ReadsAViewWhosePixelsFollowALongerHeader) {
     EXPECT_EQ(duo.lower.header[60], 0xA5); // stored plainly beyond the first 40 bytes
     EXPECT_EQ(duo.lower.row(1)[0], plain[40]);
     EXPECT_TRUE(isValidDuoView(longer));
+
+    // A colour count makes GDI read two table entries after the header: the view's bitmap
+    // information holds them, so that GDI never reads past it.
+    std::vector<std::uint8_t> counted = plain;
+    putU32(&counted[32], 2);
+    DuoFile withColours;
+    ASSERT_EQ(readDuoFile(encodeDuoFile({}, counted, counted), withColours), DuoStatus::Loaded);
+    EXPECT_EQ(withColours.lower.header.size(), 48u);
+    EXPECT_EQ(withColours.lower.layout.pixelOffset, 40u);
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real start-up checks under Wine and Xvfb: the project prefix's system font and the test
 # screen pass them and the newest version is recorded; a newer recorded version is warned of
-# and the program goes on; without a course anywhere the program says so and ends.
+# and the program goes on; without a course anywhere the program says so and ends with
+# exit code 1.
 set -euo pipefail
 exe=$1
 artifacts=$2
@@ -14,6 +15,7 @@ trap 'rm -rf "$course" "$nowhere"' EXIT
 
 echo "== a first run records the program's version"
 clear_program_registry
+store_calibration 0
 run_program_in "$course" "$exe" &
 program=$!
 leave_through_intro_and_quit
@@ -35,32 +37,11 @@ expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lect
 
 echo "== the off code at start-up, held long enough to be seen"
 clear_program_registry
+store_calibration 0
 program_reg add 'HKLM\Software\ORBANA\Error Codes' /v TimeToGo /t REG_SZ /d 4000 /f \
   >/dev/null 2>&1
 run_program_in "$course" "$exe" &
 program=$!
-# The colours of several pixels of one screenshot, "r,g,b" each, space-separated.
-pixels_of_one_shot() {
-  local file=$1 expression="" point
-  shift
-  for point in "$@"; do
-    expression+="%[fx:int(255*p{${point}}.r)],%[fx:int(255*p{${point}}.g)],%[fx:int(255*p{${point}}.b)] "
-  done
-  convert "$file" -format "${expression% }" info:
-}
-# Takes screenshots until the pixel at $1 has colour $2 (at most 15 s); 1 when it never does.
-shot_when() {
-  local point=$1 colour=$2 file=$3 tries=0
-  while [ $tries -lt 60 ]; do
-    screenshot "$file"
-    if [ "$(pixels_of_one_shot "$file" "$point")" = "$colour" ]; then
-      return 0
-    fi
-    sleep 0.25
-    tries=$((tries + 1))
-  done
-  return 1
-}
 red=255,0,0 green=0,255,0 yellow=255,255,0 white=255,255,255 black=0,0,0
 if shot_when 512,0 $red "$artifacts/off-code-colours.png"; then
   expect_equal "coloured rows 0, 2, 4, 7, 8 and the band row 364" \
@@ -83,11 +64,12 @@ expect_equal "exit code" 0 "$program_status"
 
 echo "== no course here or on any drive"
 clear_program_registry
+store_calibration 0
 run_program_in "$nowhere" "$exe" &
 program=$!
 answer_message_box "No Program Directory!" "$artifacts/no-program-directory.png"
 wait_for_exit $program 60
-expect_equal "exit code" 0 "$program_status"
+expect_equal "exit code of a program that could not start" 1 "$program_status"
 expect_equal "Newest Version" "" "$(registry_value "$product" 'Newest Version')"
 expect_equal "Last Mode" "Lecture" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
 finish

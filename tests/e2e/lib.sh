@@ -3,6 +3,23 @@
 # test command's environment.
 failures=0
 
+# The author tool that composes the screen image of a picture file.
+duo_tool="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../build/native/tools/duo"
+
+# The start of a walk on a copy of the demo course, from the script's arguments (the
+# program, the artifacts' directory): sets `exe`, `artifacts` (made) and `course` (removed
+# at the end); no settings of the program but a stored calibration of 0, so that none runs
+# and the lower view starts at row 404.
+start_walk_on_course_copy() {
+  exe=$1
+  artifacts=$2
+  mkdir -p "$artifacts"
+  course=$(make_course_dir)
+  trap 'rm -rf "$course"' EXIT
+  clear_program_registry
+  store_calibration 0
+}
+
 # A temporary directory holding a course the program finds in its current directory.
 # With CORPUS_DEMO_COURSE set (a HardDisk directory of the demo course) it is copied.
 make_course_dir() {
@@ -16,10 +33,12 @@ make_course_dir() {
   echo "$dir"
 }
 
-# The program's registry values as the 32-bit program sees them (the Wow6432Node view of
-# the prefix): plain `wine reg` picks its view by what Wine has installed, so name it.
+# The program's registry values as the program under test sees them: the 32-bit program
+# sees the prefix's Wow6432Node view, a 64-bit test build the other one. Plain `wine reg`
+# picks its view by what Wine has installed, so name it (CORPUS_REGISTRY_VIEW, set by the
+# test's build; 32 by default, the program that ships).
 program_reg() {
-  wine reg "$@" /reg:32 </dev/null
+  wine reg "$@" "/reg:${CORPUS_REGISTRY_VIEW:-32}" </dev/null
 }
 
 # Forgets everything the program recorded.
@@ -124,6 +143,56 @@ leave_through_intro_and_quit() {
   xdotool mousemove 120 690 click 1
 }
 
+# Waits up to `seconds` for a window titled `title` (a pattern: "." matches any character);
+# prints its id.
+wait_for_window() {
+  local title=$1 seconds=$2 waited=0 id
+  while [ $waited -lt $((seconds * 10)) ]; do
+    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# Answers the message box titled `title` with a key (Return unless given), after a
+# screenshot of it.
+answer_message_box() {
+  local title=$1 shot=$2 key=${3:-Return} id
+  if ! id=$(wait_for_window "$title" 20); then
+    echo "FAIL: no message box \"$title\""
+    failures=$((failures + 1))
+    return 0
+  fi
+  echo "ok: message box \"$title\" shown"
+  sleep 0.3
+  screenshot "$shot"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key "$key"
+}
+
+# From a slide back to the table of contents: a key opens the slide chooser, then its
+# "Table of Contents" button.
+back_to_contents() {
+  xdotool key n
+  sleep 1.5
+  xdotool mousemove 232 672 click 1
+  press_until_contents 20 || true
+}
+
+# Checks a mode in the table of contents ("Lecture" or "Tutorial") and begins.
+begin_in_mode() {
+  case $1 in
+  Lecture) xdotool mousemove 470 604 click 1 ;; # "  Lecture Mode"
+  Tutorial) xdotool mousemove 470 646 click 1 ;; # "  Tutorial Mode"
+  esac
+  xdotool mousemove 903 689 click 1 # "Begin"
+}
+
 # Runs the program with `dir` as its current directory (in the foreground; add &).
 run_program_in() {
   local dir=$1 exe=$2
@@ -138,6 +207,9 @@ wait_for_exit() {
       echo "FAIL: the program did not end within ${seconds} s"
       failures=$((failures + 1))
       kill "$pid" 2>/dev/null || true
+      # Ending the wine command leaves the Windows program running, and a running copy
+      # would send every later start of this prefix away: end it inside the prefix.
+      wine taskkill /f /im CorpusView.exe </dev/null >/dev/null 2>&1 || true
       program_status=124
       return 0
     fi
@@ -158,9 +230,117 @@ pixel_at() {
   xwd -root -silent | convert xwd:- -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
 }
 
+# The colours of several pixels of one screenshot, "r,g,b" each, space-separated.
+pixels_of_one_shot() {
+  local file=$1 expression="" point
+  shift
+  for point in "$@"; do
+    expression+="%[fx:int(255*p{${point}}.r)],%[fx:int(255*p{${point}}.g)],%[fx:int(255*p{${point}}.b)] "
+  done
+  convert "$file" -format "${expression% }" info:
+}
+# Takes screenshots until the pixel at $1 has colour $2 (at most 15 s); 1 when it never does.
+shot_when() {
+  local point=$1 colour=$2 file=$3 tries=0
+  while [ $tries -lt 60 ]; do
+    screenshot "$file"
+    if [ "$(pixels_of_one_shot "$file" "$point")" = "$colour" ]; then
+      return 0
+    fi
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
 registry_value() {
   program_reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, name) { sub(/.*REG_SZ[ \t]*/, ""); print; exit }'
+}
+
+# Pixels of the screen differing from an image file, over a region WxH+X+Y.
+differing_pixels() {
+  local reference=$1 region=$2 shot
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -crop "$region" +repage "$shot"
+  convert "$reference" -crop "$region" +repage "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until the screen's region matches the reference exactly (at most `seconds`).
+wait_for_match() {
+  local reference=$1 region=$2 seconds=$3 tries=0
+  while [ $tries -lt $((seconds * 4)) ]; do
+    [ "$(differing_pixels "$reference" "$region")" = "0" ] && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# Pixels of the whole screen differing from a reference, leaving out rectangles
+# "x0,y0 x1,y1" (blacked out in both before the comparison).
+differing_except() {
+  local reference=$1 shot draw=()
+  shift
+  for rectangle in "$@"; do draw+=(-draw "rectangle $rectangle"); done
+  shot=$(mktemp --suffix=.png)
+  xwd -root -silent | convert xwd:- -fill black "${draw[@]}" "$shot"
+  convert "$reference" -fill black "${draw[@]}" "$shot.ref.png"
+  compare -metric AE "$shot" "$shot.ref.png" null: 2>&1 || true
+  rm -f "$shot" "$shot.ref.png"
+}
+
+# Waits until the whole screen is the reference but for the rectangles given (at most
+# `seconds`).
+wait_for_screen() { # reference, seconds, rectangles...
+  local reference=$1 seconds=$2 tries=0
+  shift 2
+  while [ $tries -lt $((seconds * 4)) ]; do
+    [ "$(differing_except "$reference" "$@")" = "0" ] && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# Lecture Mode shows the stereo pointer where the mouse stands, in both views; a mouse
+# move reaches the program whenever a dialog or a box leaves the mouse over its window.
+# `park_pointer` moves the mouse to (512, 200), so that the pointer's 32 x 32 squares are
+# at (512, 200) and, at depth 0 with the lower view from row 404, at (512, 604): the two
+# rectangles that whole-screen comparisons of Lecture slides leave out.
+pointer_squares=("512,200 543,231" "512,604 543,635")
+park_pointer() {
+  xdotool mousemove 512 200
+  sleep 0.5
+}
+
+# Pixels of one colour ("r,g,b") in a region WxH+X+Y of the screen.
+count_colour() {
+  xwd -root -silent | convert xwd:- -crop "$2" +repage -fill black +opaque "rgb($1)" \
+    -fill white -opaque "rgb($1)" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+
+# Waits until a condition (a command) holds, at most `seconds`; 1 when it never does.
+wait_until() {
+  local seconds=$1 tries=0
+  shift
+  while [ $tries -lt $((seconds * 4)) ]; do
+    "$@" && return 0
+    sleep 0.25
+    tries=$((tries + 1))
+  done
+  return 1
+}
+
+# check, for a condition that may take up to `seconds` to come true.
+check_within() { # seconds, description, condition
+  check "$2" wait_until "$1" "${@:3}"
+}
+
+check() { # description, condition (a command)
+  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
 }
 
 expect_equal() {

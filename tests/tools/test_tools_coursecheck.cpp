@@ -104,6 +104,35 @@ std::vector<PlantedFault> plantedFaults() {
              appendText(r / "Heart/Slide3/LeftSide.scp", "Text Left side 100 200 3\r\n");
          },
          "Heart/Slide3/LeftSide.scp", "no comma after the text"},
+        {"a last group after the last Mark and Delay",
+         [](const fs::path& r) {
+             appendText(r / "Heart/Slide4/Coronary.scp", "Text Late,500 200 2\r\n");
+         },
+         "Heart/Slide4/Coronary.scp", "Lecture Mode draws this after the slide's last \"Mark\""},
+        {"the same in Tutorial Mode", [](const fs::path&) {}, "Heart/Slide4/Coronary.scp",
+         "Tutorial Mode draws this after the slide's last \"Delay\""},
+        {"a quiz script's last caption",
+         [](const fs::path& r) { appendText(r / "Knee/Slide1/Bones.qiz", "Caption Late\r\n"); },
+         "Knee/Slide1/Bones.qiz", "Quiz Mode draws this after the slide's last \"Mark\""},
+        {"an abstract of seven lines",
+         [](const fs::path& r) {
+             appendText(r / "Spine/abstract.txt", "one\r\ntwo\r\nthree\r\nfour\r\n");
+         },
+         "Spine/abstract.txt:7:", "past the sixth line"},
+        {"a label past the view's edge",
+         [](const fs::path& r) {
+             appendText(r / "Heart/Slide2/Vessels.scp", "Text Far right,1015 200 0\r\nMark\r\n");
+         },
+         "Heart/Slide2/Vessels.scp", "\"Far right\" reaches past the right edge of the upper view"},
+        {"a text too dark for its picture",
+         [](const fs::path& r) {
+             appendText(r / "Skull/Slide10/Review.scp",
+                        "Color 303030\r\nText Dim,950 330 0\r\nLine 5 100 20 50 100 0\r\n"
+                        "Delay 3\r\nMark\r\n");
+         },
+         "Skull/Slide10/Review.scp", "\"Dim\" is hard to read in both views: contrast 1."},
+        {"a line's end outside the lower view", [](const fs::path&) {}, "Skull/Slide10/Review.scp",
+         "the line's end at x 5 with disparity 20 lies outside"},
     };
 }
 
@@ -144,7 +173,8 @@ TEST_F(CourseCheck, FindsEachPlantedFaultAndNothingElse) {
     std::vector<bool> explained(lines.size(), false);
     for (const PlantedFault& f : faults) {
         bool found = false;
-        const std::string prefix = (root() / f.file).generic_string() + ":";
+        std::string prefix = (root() / f.file).generic_string();
+        prefix += prefix.back() == ':' ? "" : ":";
         for (std::size_t i = 0; i < lines.size(); ++i) {
             if (lines[i].rfind(prefix, 0) == 0 && lines[i].find(f.text) != std::string::npos) {
                 found = explained[i] = true;
@@ -185,6 +215,14 @@ TEST(CourseCheckUsage, ExitCodes) {
     EXPECT_EQ(runTool(runCoursecheck, {"--dump-slide", dir / "NoProgram", "--mode", "film"}).code,
               2);
     EXPECT_EQ(runTool(runCoursecheck, {"--dump-index-slide", dir / "NoProgram", "x"}).code, 2);
+    EXPECT_EQ(runTool(runCoursecheck, {"--dump-slide", "--mode", "--mode", "lecture"}).code, 2);
+    EXPECT_EQ(runTool(runCoursecheck, {"-v"}).code, 2);
+    for (const char* help : {"--help", "-h"}) {
+        const ToolRun run = runTool(runCoursecheck, {"--dump-slide", help});
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out.rfind("usage:", 0), 0u);
+        EXPECT_EQ(run.err, "");
+    }
     const ToolRun notContent = runTool(runCoursecheck, {dir / "NoProgram"});
     EXPECT_EQ(notContent.code, 1);
     EXPECT_NE(notContent.err.find("no \"program\" entry"), std::string::npos);

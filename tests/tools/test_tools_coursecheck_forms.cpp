@@ -109,3 +109,45 @@ TEST(CourseForms, IndexListEndsAtABlankLineWithTermsAfterIt) {
 }
 
 } // namespace
+
+namespace {
+
+// The example slide of the README's author section, as written there.
+std::string readmeExampleScript() {
+    const std::string readme = readText(fs::path(CORPUS_SOURCE_DIR) / "README.md");
+    const auto start = readme.find("```\n# The skull from the front\n");
+    const auto end = readme.find("```\n", start + 4);
+    if (start == std::string::npos || end == std::string::npos) {
+        return "";
+    }
+    std::string script;
+    std::istringstream lines(readme.substr(start + 4, end - start - 4));
+    for (std::string line; std::getline(lines, line);) {
+        script += line + "\r\n";
+    }
+    return script;
+}
+
+int unseenGroupReports(const std::string& script) {
+    TempDir dir;
+    const fs::path root = dir.path() / "Corpus";
+    fs::create_directories(root / "program");
+    writeText(root / "config.dat", "Ex,Example\r\n");
+    writeText(root / "Ex/Slide1/ex.scp", script);
+    int count = 0;
+    for (const Problem& p : check(root)) {
+        count += p.text.find("is never seen") != std::string::npos ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(CourseCheckForms, TheReadmeExampleShowsEveryGroupInEveryMode) {
+    const std::string script = readmeExampleScript();
+    ASSERT_NE(script.find("Text Orbit"), std::string::npos) << "the README's example moved";
+    EXPECT_EQ(unseenGroupReports(script), 0);
+    // Without its closing Delay and Mark, its last label flashes by in all three modes.
+    const std::string cut = script.substr(0, script.rfind("Delay"));
+    EXPECT_EQ(unseenGroupReports(cut), 3);
+}
+
+} // namespace

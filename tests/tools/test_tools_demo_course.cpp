@@ -71,7 +71,6 @@ TEST(DemoCourse, HoldsTheSeriesIndexIconsAndAbstracts) {
     const std::vector<std::string> config = linesOf(hardDisk() / "config.dat");
     ASSERT_GE(config.size(), 3u);
     std::size_t longest = 0;
-    bool longAbstract = false;
     bool emptyAbstractLine = false;
     for (const std::string& line : config) {
         const fs::path series = hardDisk() / line.substr(0, line.find(','));
@@ -83,13 +82,12 @@ TEST(DemoCourse, HoldsTheSeriesIndexIconsAndAbstracts) {
         }
         longest = std::max(longest, slides);
         const std::vector<std::string> abstract = linesOf(series / "abstract.txt");
-        longAbstract = longAbstract || abstract.size() > 6;
+        EXPECT_LE(abstract.size(), 6u) << series << ": the table of contents shows six lines";
         emptyAbstractLine =
             emptyAbstractLine || std::find(abstract.begin(), abstract.end(), "") != abstract.end();
         EXPECT_TRUE(fs::exists(series / "abstract.bmp")) << series;
     }
     EXPECT_GE(longest, 9u);
-    EXPECT_TRUE(longAbstract);
     EXPECT_TRUE(emptyAbstractLine);
     EXPECT_GE(linesOf(hardDisk() / "index.dat").size(), 20u);
     EXPECT_GE(linesOf(demoCourse() / "VolumeI/Corpus/index.dat").size(), 20u);

@@ -218,7 +218,8 @@ TEST(DuoTool, BadUsageExitsWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
         {},
         {"frobnicate"},
-        {"pack", "a.png", "b.png"},
+        {"pack", "a.png"},
+        {"pack", "--side-by-side", "cross", "a.png", "b.png", "c.duo"},
         {"pack", "--bits", "8", "a.png", "b.png", "c.duo"},
         {"pack", "--upper", "middle", "a.png", "b.png", "c.duo"},
         {"pack", "--lower-x", "12x", "a.png", "b.png", "c.duo"},
@@ -227,11 +228,24 @@ TEST(DuoTool, BadUsageExitsWithTwo) {
         {"info"},
         {"compose", "--parallax", "51", "a.duo", "c.png"},
         {"unpack", "a.duo", "u.png"},
+        {"pack", "-x", "a.png", "b.png", "c.duo"},
+        {"compose", "-p", "a.duo", "c.png"},
+        {"unpack", "a.duo", "-u", "d.png"},
     };
     for (const auto& args : cases) {
         const ToolRun run = runTool(runDuo, args);
         EXPECT_EQ(run.code, 2) << (args.empty() ? "" : args[0]) << " " << args.size();
         EXPECT_NE(run.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST(DuoTool, HelpGoesToStandardOutput) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"pack", "-h"}, {"info", "--help"}}) {
+        const ToolRun run = runTool(runDuo, args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.out.rfind("usage:", 0), 0u);
+        EXPECT_EQ(run.err, "");
     }
 }
 
@@ -247,7 +261,7 @@ TEST(DuoTool, UnreadablePictureAndUnknownOutputFormat) {
     ASSERT_EQ(runTool(runDuo, {"pack", l, l, dir / "s.duo"}).code, 0);
     const ToolRun gif = runTool(runDuo, {"compose", dir / "s.duo", dir / "c.gif"});
     EXPECT_EQ(gif.code, 1);
-    EXPECT_NE(gif.err.find(".png, .bmp or .ppm"), std::string::npos);
+    EXPECT_NE(gif.err.find(".png, .jpg, .bmp or .ppm"), std::string::npos);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // The full-screen dialogs run for real from their templates, driven from inside the test
 // as a user would: clicks, keys and list selections, checked by their results, the
 // globals they leave and the pixels they draw on the screen.
-#include "support/program_harness.h"
-#include "support/screen_dib.h"
+#include "support/dialog_test.h"
 
 #include "app/messages.h"
 #include "app/narration.h"
@@ -35,44 +34,6 @@ void mouseClick(HWND dialog, int x, int y) {
     SendMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
-
-class DialogTest : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        DeleteDC(screenDC);
-        screenDC = screen.dc();
-        createFontTable();
-        courseRoot = course.path() + "\\Corpus\\";
-        course.makeDirectory("Corpus\\program");
-    }
-    void TearDown() override {
-        SelectObject(screenDC, GetStockObject(SYSTEM_FONT));
-        deleteFontTable();
-        screenDC = nullptr;
-        MainWindowTest::TearDown();
-    }
-    void addSlide(const std::string& series, int n, const std::string& script) {
-        const std::string dir = "Corpus\\" + series + "\\Slide" + std::to_string(n);
-        course.makeDirectory(dir);
-        if (!script.empty()) {
-            course.writeFile(dir + "\\" + script, "Image x\r\n");
-        }
-    }
-    // Counts the pixels of one colour in a rectangle.
-    int count(COLORREF colour, int left, int top, int right, int bottom) {
-        int n = 0;
-        for (int y = top; y < bottom; ++y) {
-            for (int x = left; x < right; ++x) {
-                n += screen.pixel(x, y) == colour;
-            }
-        }
-        return n;
-    }
-
-    TemporaryDirectory course;
-    ScreenDib screen;
-};
 
 TEST_F(DialogTest, ContentsListsTheSeriesAndBeginsTheChosenOne) {
     course.writeFile("Corpus\\config.dat",
@@ -146,13 +107,31 @@ TEST_F(DialogTest, ContentsCountsSlidesWithScriptsAndReturnsToTheIndex) {
     EXPECT_EQ(slideCount, 0) << "a Slide1 without a script";
 
     // After a slide shown from the index the index opens again by itself; leaving it
-    // clears the index mode and draws the abstract again.
+    // clears the index mode and draws the abstract again where the index covered it. So
+    // does leaving an index opened with its button.
+    course.writeFile("Corpus\\Heart\\abstract.txt", "The heart and its vessels\r\n");
+    indexCount = 1;
+    const auto coveringIndex = [&](HWND) -> INT_PTR {
+        screen.fill(RGB(255, 255, 255));
+        modeFlags.indexMode = 0;
+        return 0; // Cancel
+    };
+    fake.dialogs["Index"] = fake.dialogs["Index1"] = coveringIndex;
+    const auto abstractShown = [&] {
+        return screen.pixel(38, 102) == 0u && count(RGB(255, 50, 200), 43, 100, 500, 135) > 50;
+    };
     modeFlags = modeFlagsFor(ChosenMode::IndexEntry);
     fake.realDialogs["ModeAndSeriesSelect"] = [&](HWND dialog) {
         EXPECT_EQ(modeFlags.indexMode, 0);
+        EXPECT_TRUE(abstractShown()) << "after the index that opened by itself";
+        screen.fill(RGB(255, 255, 255));
+        click(dialog, IDC_INDEX_BUTTON);
+        pump();
+        EXPECT_TRUE(abstractShown()) << "after the index opened with its button";
         click(dialog, IDC_QUIT_BUTTON);
     };
     EXPECT_EQ(runContentsDialog(window), ContentsQuit);
+    indexCount = 0;
 }
 
 TEST_F(DialogTest, ChooserJumpsToTheClickedSlideAndKeepsTheSlideColours) {

@@ -2,6 +2,7 @@
 // the length of every hold on the fake clock, the screen afterwards, and the places of the
 // program that send them.
 #include "support/memory_screen.h"
+#include "support/memory_screen_window.h"
 #include "support/program_harness.h"
 
 #include "app/messages.h"
@@ -183,20 +184,7 @@ TEST_F(StereoSwitchTest, TheCodesPutTheScreensPenBack) {
 }
 
 // The program's own places: start-up, the presentation, the slide chooser.
-class StereoPlacesTest : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        memory = std::make_unique<MemoryScreen>();
-        screenGeometry = kStereoScreen;
-        fake.clockStep = 1;
-    }
-    void TearDown() override {
-        memory.reset();
-        MainWindowTest::TearDown();
-    }
-    std::unique_ptr<MemoryScreen> memory;
-};
+using StereoPlacesTest = MemoryScreenWindowTest;
 
 TEST_F(StereoPlacesTest, APresentationSwitchesOnAndItsEndOff) {
     presentationState = ContentsState;
@@ -239,7 +227,6 @@ TEST_F(ProgramTest, StartUpLoadsTheSettingsThenSwitchesOff) {
     TemporaryDirectory course;
     course.makeDirectory("Corpus\\program");
     writeRegistryString(kErrorCodes, "TimeToGo", "300");
-    writeRegistryString("SOFTWARE\\ORBANA\\Vertical Parallax", "768", "0"); // calibrated
     fake.clockStep = 1;
     std::vector<std::uint32_t> readings;
     fake.onClockReading = [&](std::uint32_t reading) { readings.push_back(reading); };

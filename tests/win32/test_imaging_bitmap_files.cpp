@@ -140,6 +140,9 @@ TEST_F(BitmapFileTest, RefusesFilesOutsideTheFormatWithoutAMessage) {
         {"bit fields with a short header", [](auto& f) { putU32(&f[30], 3); }, false},
         {"absurd width", [](auto& f) { putU32(&f[18], 0x7FFFFFFF); }, false},
         {"absurd height", [](auto& f) { putU32(&f[22], 0x80000000); }, false},
+        // GDI reads biClrUsed colours after the header: they must be in the file.
+        {"10 colours inside the file", [](auto& f) { putU32(&f[46], 10); }, true},
+        {"256 colours past the end", [](auto& f) { putU32(&f[46], 256); }, false},
     };
     for (const Case& c : cases) {
         std::vector<std::uint8_t> file = good;

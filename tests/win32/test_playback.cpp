@@ -79,6 +79,36 @@ class PlaybackTest : public MainWindowTest {
         slideElements[n + 1].kind = EndOfSlide;
         elementIndex = 0;
     }
+    // Handles the queue until the presentation has left for the table of contents, and
+    // takes out the step that would open it.
+    void pumpUntilContents() {
+        MSG message;
+        while (presentationState != ContentsState &&
+               PeekMessageA(&message, window, 0, 0, PM_REMOVE)) {
+            DispatchMessageA(&message);
+        }
+        PeekMessageA(&message, window, WM_PROCEED, WM_PROCEED, PM_REMOVE);
+    }
+    // The device the scripted MCI_OPEN of a narration file gave (its id is its place in
+    // the record, counted from 1).
+    MCIDEVICEID openedDevice(const std::string& name) const {
+        for (std::size_t i = 0; i < fake.mciCommands.size(); ++i) {
+            const std::string& element = fake.mciCommands[i].element;
+            if (element.size() >= name.size() + 4 &&
+                element.compare(element.size() - name.size() - 4, name.size(), name) == 0) {
+                return static_cast<MCIDEVICEID>(i + 1);
+            }
+        }
+        ADD_FAILURE() << "no narration " << name << " was opened";
+        return 0;
+    }
+    int closes(MCIDEVICEID device) const {
+        int n = 0;
+        for (const RecordedMci& command : fake.mciCommands) {
+            n += command.message == MCI_CLOSE && command.device == device;
+        }
+        return n;
+    }
     void runOne(const SlideElement& e) {
         loadSlide({e});
         runThrough = 1; // no waiting; the end marker then stops
@@ -345,6 +375,53 @@ TEST_F(PlaybackTest, NoNarrationPlaysTheCoursesNotice) {
     runOne(element(Narration, "next"));
     ASSERT_EQ(fake.mciCommands.size(), 5u);
     EXPECT_EQ(fake.mciCommands[2].message, static_cast<UINT>(MCI_CLOSE));
+}
+
+TEST_F(PlaybackTest, ANarrationStartedWhileAnotherPlaysPlaysOn) {
+    // Closing the first narration makes the system post its "aborted" notice, which comes
+    // after the second has begun: it must not end the second.
+    modeFlags = modeFlagsFor(ChosenMode::Tutorial);
+    slideCount = 1;
+    currentSlide = 1;
+    slideDirectory = "C:\\Course\\Heart\\Slide1\\";
+    loadSlide({element(Narration, "one"), element(Text, "a", 10, 10), element(Narration, "two"),
+               element(Delay, "", 0, 0, 5)});
+    SendMessageA(window, WM_PROCEED, ProceedNextElement, 0);
+    pumpMessages();
+    const MCIDEVICEID one = openedDevice("one");
+    const MCIDEVICEID two = openedDevice("two");
+    EXPECT_EQ(closes(one), 1);
+    EXPECT_EQ(closes(two), 0) << "the second narration was cut off";
+    EXPECT_EQ(narrationPlaying, 1);
+    // Its own end closes it.
+    fake.endPlay(two);
+    pumpMessages();
+    EXPECT_EQ(closes(two), 1);
+    EXPECT_EQ(narrationPlaying, 0);
+    KillTimer(window, DelayTimer);
+}
+
+TEST_F(PlaybackTest, ANarrationOutlivingTheSeriesIsClosedAndItsLateNoticeEndsNothingLater) {
+    modeFlags = modeFlagsFor(ChosenMode::Tutorial);
+    slideCount = 1;
+    currentSlide = 1;
+    slideDirectory = "C:\\Course\\Heart\\Slide1\\";
+    loadSlide({element(Narration, "long")});
+    SendMessageA(window, WM_PROCEED, ProceedNextElement, 0);
+    pumpUntilContents();
+    const MCIDEVICEID first = openedDevice("long");
+    EXPECT_EQ(closes(first), 1) << "the series ended with its narration still open";
+    EXPECT_EQ(narrationPlaying, 0);
+
+    // A new presentation plays its narration when the first one's notice comes late.
+    presentationState = PresentingState;
+    loadSlide({element(Narration, "next"), element(Delay, "", 0, 0, 5)});
+    SendMessageA(window, WM_PROCEED, ProceedNextElement, 0);
+    PostMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, static_cast<LPARAM>(first));
+    pumpMessages();
+    EXPECT_EQ(closes(openedDevice("next")), 0);
+    EXPECT_EQ(narrationPlaying, 1);
+    KillTimer(window, DelayTimer);
 }
 
 TEST_F(PlaybackTest, CodeTwoReleasesThePictureAndEndsTheSeriesWithTheAdapterOff) {

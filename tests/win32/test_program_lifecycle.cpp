@@ -6,6 +6,7 @@
 #include "app/messages.h"
 #include "app/presentation_globals.h"
 #include "app/program_resources.h"
+#include "app/single_copy.h"
 #include "app/stereo_pointer.h"
 #include "content/content_globals.h"
 #include "display/display_globals.h"
@@ -56,6 +57,14 @@ TEST_F(ProgramRunTest, CreationLeavesEverythingReadyForTheFirstDialog) {
         EXPECT_EQ(GetCurrentObject(screenDC, OBJ_FONT), programResources.labelFont);
         EXPECT_EQ(GetCapture(), owner);
         EXPECT_TRUE(GetClassLongA(owner, GCL_STYLE) & CS_DBLCLKS);
+        // The window covers the whole screen (Wine leaves a maximized pop-up of default
+        // size at 1 x 1).
+        RECT covered = {};
+        GetWindowRect(owner, &covered);
+        EXPECT_EQ(covered.left, 0);
+        EXPECT_EQ(covered.top, 0);
+        EXPECT_EQ(covered.right, GetSystemMetrics(SM_CXSCREEN));
+        EXPECT_EQ(covered.bottom, GetSystemMetrics(SM_CYSCREEN));
         EXPECT_EQ(GetObjectType(programResources.pointerSaveUpper), OBJ_MEMDC);
         EXPECT_EQ(GetObjectType(programResources.pointerSaveLower), OBJ_MEMDC);
         EXPECT_NE(programResources.pointerIcon, nullptr);
@@ -112,6 +121,7 @@ TEST_F(ProgramRunTest, RemembersTheModeFromOneRunToTheNext) {
         SCOPED_TRACE(c.stored != nullptr ? c.stored : "no key");
         resetProgramState();
         clearProgramRegistry();
+        storeCalibration();
         if (c.stored != nullptr) {
             writeRegistryString(kLectern, "Last Mode", c.stored);
         }
@@ -133,7 +143,7 @@ TEST_F(ProgramTest, FailedDisplayCheckClosesWithNothingCreated) {
     TemporaryDirectory empty; // no Corpus here, and none on the scripted drives
     fake.driveStrings.clear();
     ProceedLog log;
-    EXPECT_EQ(runProgramToEnd(), 0);
+    EXPECT_EQ(runProgramToEnd(), ExitStartFailed) << "a program that could not start";
 
     EXPECT_EQ(log.steps(), (std::vector<ProceedStep>{{ClosingState, 1}}));
     ASSERT_FALSE(fake.messageBoxes.empty());
@@ -143,6 +153,15 @@ TEST_F(ProgramTest, FailedDisplayCheckClosesWithNothingCreated) {
     ASSERT_FALSE(fake.changedModes.empty());
     EXPECT_EQ(fake.changedModes.back().dmSize, 0);
     EXPECT_EQ(readRegistryString(kLectern, "Last Mode"), "Lecture");
+}
+
+TEST_F(ProgramRunTest, ADeclinedCalibrationEndsWithTheCodeOfAFailedStart) {
+    clearProgramRegistry();          // never calibrated
+    fake.messageBoxAnswers = {IDNO}; // "No Calibration!": no hardware connected
+    EXPECT_EQ(runProgramToEnd(), ExitStartFailed);
+    ASSERT_EQ(fake.messageBoxes.size(), 2u);
+    EXPECT_EQ(fake.messageBoxes[1].caption, "Connect Hardware");
+    EXPECT_TRUE(fake.dialogTemplates.empty());
 }
 
 TEST_F(ProgramRunTest, CloseRequestTakesTheClosingPath) {
@@ -157,6 +176,31 @@ TEST_F(ProgramRunTest, CloseRequestTakesTheClosingPath) {
     EXPECT_EQ(fake.dialogTemplates, (std::vector<std::string>{"Intro"}));
     EXPECT_EQ(fake.screenSaverSwitches, (std::vector<BOOL>{FALSE, TRUE}));
     EXPECT_EQ(readRegistryString(kLectern, "Last Mode"), "Tutorial");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, ASecondStartBringsTheRunningCopyForwardAndEndsAtOnce) {
+    // This test's window and claim stand for the copy that runs.
+    const SingleCopy running;
+    ASSERT_TRUE(running.isFirst());
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+
+    EXPECT_EQ(runProgramToEnd(10), ExitNormal);
+
+    EXPECT_EQ(GetForegroundWindow(), window) << "the running copy is brought to the front";
+    EXPECT_EQ(presentationState, ClosingState) << "the running copy's state is untouched";
+    EXPECT_TRUE(fake.messageBoxes.empty());
+    EXPECT_TRUE(fake.dialogTemplates.empty());
+    EXPECT_TRUE(fake.changedModes.empty()) << "the display mode stays the running copy's";
+    EXPECT_TRUE(fake.screenSaverSwitches.empty());
+    DestroyWindow(other);
 }
 
 } // namespace

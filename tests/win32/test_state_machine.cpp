@@ -3,6 +3,7 @@
 #include "support/program_harness.h"
 
 #include "app/messages.h"
+#include "app/narration.h"
 #include "app/presentation_globals.h"
 #include "app/program_resources.h"
 #include "app/stereo_pointer.h"
@@ -68,18 +69,35 @@ TEST_F(MainWindowTest, EnteringAPresentationInLectureFlow) {
     deletePenTable();
 }
 
-TEST_F(MainWindowTest, EnteringFromTheIndexBeginsTheIndexSlideUnconfinedInTutorial) {
-    presentationState = ContentsState;
-    modeFlags = modeFlagsFor(ChosenMode::Tutorial);
-    modeFlags.indexMode = 1;
-    fake.dialogs["ModeAndSeriesSelect"] = [](HWND) -> INT_PTR { return ContentsIndexEntry; };
-    ClipCursor(nullptr);
-    SendMessageA(window, WM_PROCEED, ProceedBegin, 0);
-    EXPECT_EQ(pointerVisible, 0);
-    RECT clip;
-    GetClipCursor(&clip);
-    EXPECT_GT(clip.bottom, 350) << "Tutorial mode does not confine the mouse";
-    EXPECT_EQ(takePosted(window), (Posted{{WM_PROCEED, ProceedBegin}}));
+TEST_F(MainWindowTest, EnteringFromTheIndexBeginsTheIndexSlideInLectureFlowConfined) {
+    // The flags as the index dialog and the table of contents leave them: an index entry is
+    // Lecture flow with the pointer shown and the mouse confined.
+    struct Case {
+        ChosenMode mode;
+        INT_PTR result;
+        int pointer;
+        bool confined;
+        WPARAM first;
+    };
+    const Case cases[] = {
+        {ChosenMode::IndexEntry, ContentsIndexEntry, 1, true, ProceedBegin},
+    };
+    for (const Case& c : cases) {
+        presentationState = ContentsState;
+        modeFlags = modeFlagsFor(ChosenMode::Quiz);
+        fake.dialogs["ModeAndSeriesSelect"] = [&](HWND) -> INT_PTR {
+            modeFlags = modeFlagsFor(c.mode);
+            return c.result;
+        };
+        ClipCursor(nullptr);
+        SendMessageA(window, WM_PROCEED, ProceedBegin, 0);
+        ShowCursor(TRUE); // the presentation hid it
+        EXPECT_EQ(pointerVisible, c.pointer) << c.result;
+        RECT clip;
+        GetClipCursor(&clip);
+        EXPECT_EQ(clip.bottom == 350, c.confined) << c.result;
+        EXPECT_EQ(takePosted(window), (Posted{{WM_PROCEED, c.first}})) << c.result;
+    }
 }
 
 TEST_F(MainWindowTest, ClicksAndKeysInLectureFlow) {
@@ -174,23 +192,42 @@ TEST_F(MainWindowTest, PauseAfterTheDelayRanOutResumesAtOnce) {
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     EXPECT_EQ(delayRunning, 0);
     EXPECT_EQ(takePosted(window), (Posted{{WM_PROCEED, ProceedNextElement}}));
+
+    // A Delay that began while paused (the first click of a double click pauses) runs its
+    // timer; a resume that finds no time left stops it, so it cannot move a later slide.
+    paused = 1;
+    delayRunning = 1;
+    delayRemaining = 0;
+    SetTimer(window, DelayTimer, 60000, nullptr);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(takePosted(window), (Posted{{WM_PROCEED, ProceedNextElement}}));
+    EXPECT_FALSE(KillTimer(window, DelayTimer)) << "timer 1 still ran";
 }
 
 TEST_F(MainWindowTest, NarrationPauseResumeAndEnd) {
     presentationState = PresentingState;
     modeFlags = modeFlagsFor(ChosenMode::Tutorial);
+    StartNarration("C:\\Course\\talk.wav", window);
     narrationPlaying = 1;
+    ASSERT_EQ(fake.mciCommands.size(), 2u);
+    const MCIDEVICEID device = fake.mciCommands[1].device; // the one playing
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+    // A notification names its device: another device's end ends nothing here.
+    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, device + 1);
+    EXPECT_EQ(narrationPlaying, 1);
+    SendMessageA(window, MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, device);
     EXPECT_EQ(narrationPlaying, 0);
-    ASSERT_EQ(fake.mciCommands.size(), 3u);
-    EXPECT_EQ(fake.mciCommands[0].message, static_cast<UINT>(MCI_PAUSE));
-    EXPECT_EQ(fake.mciCommands[1].message, static_cast<UINT>(MCI_RESUME));
-    EXPECT_EQ(fake.mciCommands[2].message, static_cast<UINT>(MCI_CLOSE));
+    ASSERT_EQ(fake.mciCommands.size(), 5u);
+    for (std::size_t i = 2; i < 5; ++i) {
+        EXPECT_EQ(fake.mciCommands[i].device, device) << i;
+    }
+    EXPECT_EQ(fake.mciCommands[2].message, static_cast<UINT>(MCI_PAUSE));
+    EXPECT_EQ(fake.mciCommands[3].message, static_cast<UINT>(MCI_RESUME));
+    EXPECT_EQ(fake.mciCommands[4].message, static_cast<UINT>(MCI_CLOSE));
     // Now a pause click pauses only what still runs: no MCI command.
     SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_EQ(fake.mciCommands.size(), 3u);
+    EXPECT_EQ(fake.mciCommands.size(), 5u);
 }
 
 TEST_F(MainWindowTest, TheDelayTimerMovesTheSlideOn) {

@@ -80,6 +80,13 @@ std::vector<std::uint8_t> encodePpm(const Picture& picture) {
 
 } // namespace
 
+std::vector<std::uint8_t> encodeJpeg(const Picture& picture, int quality) {
+    std::vector<std::uint8_t> bytes;
+    stbi_write_jpg_to_func(appendBytes, &bytes, picture.width, picture.height, 3,
+                           picture.pixels.data(), quality);
+    return bytes;
+}
+
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) {
@@ -168,12 +175,14 @@ bool writePictureFile(const std::string& path, const Picture& picture, std::stri
             error = "cannot encode " + path;
             return false;
         }
+    } else if (ext == ".jpg" || ext == ".jpeg") {
+        bytes = encodeJpeg(picture, kJpegQuality);
     } else if (ext == ".bmp") {
         bytes = encodeBmpFile(toPixelImage(picture), 24);
     } else if (ext == ".ppm") {
         bytes = encodePpm(picture);
     } else {
-        error = path + ": the picture format follows the extension: .png, .bmp or .ppm";
+        error = path + ": the picture format follows the extension: .png, .jpg, .bmp or .ppm";
         return false;
     }
     if (!writeFileBytes(path, bytes)) {

@@ -1,5 +1,5 @@
 // Picture files: reading PNG, JPEG, BMP and PPM (with the stb image library) and writing
-// PNG, BMP and PPM by the file name's extension.
+// PNG, JPEG, BMP and PPM by the file name's extension.
 #pragma once
 
 #include <cstdint>
@@ -17,5 +17,9 @@ bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& by
 std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error);
 // The picture in the file, or nothing with `error` set to the reason.
 std::optional<Picture> readPictureFile(const std::string& path, std::string& error);
-// Writes by the extension (.png, .bmp or .ppm, any case); false with `error` set.
+// A baseline JPEG file of the picture at `quality` (1 to 100); empty when it cannot be made.
+constexpr int kJpegQuality = 92;
+std::vector<std::uint8_t> encodeJpeg(const Picture& picture, int quality);
+
+// Writes by the extension (.png, .jpg, .bmp or .ppm, any case); false with `error` set.
 bool writePictureFile(const std::string& path, const Picture& picture, std::string& error);

@@ -40,10 +40,19 @@ void checkAbstract(const CheckContext& c, const fs::path& seriesDir) {
     } else if (const auto bytes = readHostFile(*text)) {
         LineWalker walker(*bytes, kAbstractLineRules);
         ContentLine line{};
-        while (walker.next(line) && line.number <= kAbstractShownLines) {
+        while (walker.next(line)) {
             std::string_view shown = line.text;
             if (!shown.empty() && shown.back() == '\r') {
                 shown.remove_suffix(1);
+            }
+            if (line.number > kAbstractShownLines) {
+                if (shown.find_first_not_of(' ') != std::string_view::npos) {
+                    c.problems.add(*text, line.number,
+                                   "past the sixth line: the table of contents shows six lines "
+                                   "and never this one");
+                    break;
+                }
+                continue;
             }
             if (line.overlong) {
                 c.problems.add(*text, line.number, "longer than 80 bytes with its line end");
@@ -192,8 +201,15 @@ void checkSeries(const CheckContext& c, const std::string& directory) {
             }
         }
     }
+    ModeLooks looks{};
     for (int n = 1; n <= count; ++n) {
-        checkSlide(c, *findEntry(seriesDir, "Slide" + std::to_string(n)), directory, n);
+        if (c.progress != nullptr) {
+            std::string where = directory;
+            where.append(" slide ").append(std::to_string(n));
+            where.append(" of ").append(std::to_string(count));
+            (*c.progress)(where);
+        }
+        checkSlide(c, *findEntry(seriesDir, "Slide" + std::to_string(n)), directory, n, looks);
     }
 }
 

@@ -1,8 +1,9 @@
 // One slide: its script read in each mode by the program's reader, the files its elements
 // name, the slot numbers, colours and positions they use, and its icon.
 #include <array>
-#include <vector>
+#include <map>
 #include <set>
+#include <vector>
 
 #include "content/colours.h"
 #include "content/line_walker.h"
@@ -10,6 +11,8 @@
 #include "content/slide_script.h"
 #include "coursecheck/course_checks.h"
 #include "coursecheck/file_checks.h"
+#include "coursecheck/slide_display.h"
+#include "duo/duo_screen.h"
 
 namespace {
 
@@ -191,7 +194,7 @@ void reportReading(SlideProblems& out, const fs::path& script, const char* mode,
 } // namespace
 
 void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::string& series,
-                int number) {
+                int number, ModeLooks& looks) {
     SlideProblems out(c);
     const std::string prefix = slidePrefix(series, number);
     for (const char* pattern : {"*.scp", "*.qiz", "*.icn", "*.ind"}) {
@@ -204,7 +207,22 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
     }
     const SlideDirectory dir = hostSlideDirectory(slideDir);
     std::vector<SlideElement> elements(kSlideElementRecords);
-    for (const ModeRun& mode : kModes) {
+    // The slide's screens as the program composes them, made once for all modes.
+    std::map<std::string, std::optional<Picture>> screens;
+    const auto screenOf = [&](const std::string& imageName) -> const Picture* {
+        auto found = screens.find(imageName);
+        if (found == screens.end()) {
+            const auto path = findEntry(slideDir, imageName + ".duo");
+            std::string error;
+            found = screens
+                        .emplace(imageName,
+                                 path ? composeDuoScreen(path->string(), 0, error) : std::nullopt)
+                        .first;
+        }
+        return found->second ? &*found->second : nullptr;
+    };
+    for (std::size_t m = 0; m < kModes.size(); ++m) {
+        const ModeRun& mode = kModes[m];
         std::uint32_t colours[kColourCount];
         fillInitialColourTable(colours);
         std::int32_t narrationSeen = 1;
@@ -220,6 +238,9 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
         }
         reportReading(out, script, mode.name, reading);
         checkElements(out, slideDir, script, prefix, elements.data(), reading);
+        checkSlideDisplay({mode.name, mode.flags, elements.data(), reading, colours, screenOf},
+                          looks[m],
+                          [&](int line, const std::string& text) { out.add(script, line, text); });
     }
     for (const fs::path& query : out.queryFiles) {
         checkQueryFile(c, query);

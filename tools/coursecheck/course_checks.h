@@ -2,16 +2,20 @@
 // stops at the first problem.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "coursecheck/host_files.h"
 #include "coursecheck/problem_list.h"
+#include "coursecheck/slide_display.h"
 
 struct CheckContext {
     fs::path root; // the content directory (the one that holds "program")
     ProblemList& problems;
+    // Told which slide the check is at; none: nothing is told.
+    const std::function<void(const std::string&)>* progress = nullptr;
 };
 
 // Everything: the program files, config.dat and every series it lists, index.dat and the
@@ -23,9 +27,12 @@ void checkProgramFiles(const CheckContext& c);
 void checkSeriesList(const CheckContext& c, const std::string& relative, bool series);
 // A series directory: slide numbering, abstracts, every slide.
 void checkSeries(const CheckContext& c, const std::string& directory);
-// One slide: its scripts in the three modes, the files they name, its icon.
+// The text colour and size each mode (Lecture, Tutorial, Quiz) carries from slide to slide.
+using ModeLooks = std::array<CarriedLook, 3>;
+// One slide: its scripts in the three modes, the files they name, what the viewer sees of
+// it, its icon. `looks` comes from the series' previous slide and is left for the next.
 void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::string& series,
-                int number);
+                int number, ModeLooks& looks);
 // index.dat (or another index at `relative`); with `entries` true, each entry's slide.
 void checkIndexList(const CheckContext& c, const std::string& relative, bool entries);
 // A query file of a slide.

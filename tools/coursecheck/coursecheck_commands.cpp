@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "common/command_line.h"
 #include "content/colours.h"
 #include "content/content_paths.h"
 #include "content/index_list.h"
@@ -19,6 +20,7 @@ namespace {
 constexpr const char* kUsage =
     "usage:\n"
     "  coursecheck ROOT            check the content directory ROOT (the one holding program)\n"
+    "  coursecheck --help          this text\n"
     "  coursecheck --dump-slide SLIDE_DIR --mode lecture|tutorial|quiz [--narration-seen]\n"
     "              [--root ROOT]   what the program reads of a slide, as JSON\n"
     "  coursecheck --dump-index ROOT           index.dat as JSON\n"
@@ -26,11 +28,7 @@ constexpr const char* kUsage =
     "                                          (counted from 0), as JSON\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
-    if (!problem.empty()) {
-        err << "coursecheck: " << problem << "\n";
-    }
-    err << kUsage;
-    return 2;
+    return usageError(err, "coursecheck", kUsage, problem);
 }
 
 bool isDirectory(const std::string& path) {
@@ -46,7 +44,7 @@ std::string courseRootText(const std::string& root) {
     return root + "\\";
 }
 
-int checkRoot(const std::string& root, std::ostream& out, std::ostream& err) {
+int checkRoot(const std::string& root, std::ostream& out, std::ostream& err, bool showProgress) {
     if (!isDirectory(root)) {
         return usage(err, root + " is not a directory");
     }
@@ -56,7 +54,12 @@ int checkRoot(const std::string& root, std::ostream& out, std::ostream& err) {
         return 1;
     }
     ProblemList problems(root);
-    checkCourse({root, problems});
+    ProgressLine progress(err, showProgress);
+    const std::function<void(const std::string&)> report = [&](const std::string& text) {
+        progress.show("coursecheck: " + text);
+    };
+    checkCourse({root, problems, &report});
+    progress.clear();
     problems.print(out);
     if (problems.empty()) {
         out << "coursecheck: " << root << ": no problems\n";
@@ -83,6 +86,8 @@ int dumpSlide(const std::vector<std::string>& args, std::ostream& out, std::ostr
             root = args[++i];
         } else if (a == "--narration-seen") {
             narrationSeen = true;
+        } else if (looksLikeOption(a)) {
+            return usage(err, "unknown option " + a);
         } else {
             return usage(err, "unexpected " + a);
         }
@@ -97,7 +102,7 @@ int dumpSlide(const std::vector<std::string>& args, std::ostream& out, std::ostr
     } else {
         return usage(err, "--mode takes lecture, tutorial or quiz");
     }
-    if (!isDirectory(dir)) {
+    if (looksLikeOption(dir) || looksLikeOption(root) || !isDirectory(dir)) {
         return usage(err, "--dump-slide needs a slide directory");
     }
     std::vector<SlideElement> elements(kSlideElementRecords);
@@ -127,7 +132,7 @@ std::optional<IndexListReading> readIndex(const std::string& root,
 }
 
 int dumpIndex(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2 || !isDirectory(args[1])) {
+    if (args.size() != 2 || looksLikeOption(args[1]) || !isDirectory(args[1])) {
         return usage(err, "--dump-index needs a content directory");
     }
     auto table = std::make_unique<std::array<IndexEntry, kMaxIndexEntries>>();
@@ -155,7 +160,7 @@ int dumpIndexSlide(const std::vector<std::string>& args, std::ostream& out, std:
             entry = -1;
         }
     }
-    if (args.size() != 3 || !isDirectory(args[1]) || entry < 0) {
+    if (args.size() != 3 || looksLikeOption(args[1]) || !isDirectory(args[1]) || entry < 0) {
         return usage(err, "--dump-index-slide needs a content directory and an entry number");
     }
     auto table = std::make_unique<std::array<IndexEntry, kMaxIndexEntries>>();
@@ -196,11 +201,13 @@ int dumpIndexSlide(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
 }
 
-} // namespace
-
-int runCoursecheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runCoursecheckWith(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                       bool showProgress) {
+    if (asksForHelp(args)) {
+        return printHelp(out, kUsage);
+    }
     if (args.empty()) {
-        return usage(err);
+        return usage(err, "no content directory given");
     }
     if (args[0] == "--dump-slide") {
         return dumpSlide(args, out, err);
@@ -211,8 +218,22 @@ int runCoursecheck(const std::vector<std::string>& args, std::ostream& out, std:
     if (args[0] == "--dump-index-slide") {
         return dumpIndexSlide(args, out, err);
     }
-    if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
-        return usage(err);
+    if (looksLikeOption(args[0])) {
+        return usage(err, "unknown option " + args[0]);
     }
-    return checkRoot(args[0], out, err);
+    if (args.size() != 1) {
+        return usage(err, "one content directory at a time");
+    }
+    return checkRoot(args[0], out, err, showProgress);
+}
+
+} // namespace
+
+int runCoursecheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    return runCoursecheckWith(args, out, err, false);
+}
+
+int runCoursecheckShowingProgress(const std::vector<std::string>& args, std::ostream& out,
+                                  std::ostream& err) {
+    return runCoursecheckWith(args, out, err, true);
 }

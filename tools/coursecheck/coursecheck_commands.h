@@ -8,3 +8,6 @@
 #include <vector>
 
 int runCoursecheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The same, with the slide a check is at shown on `err` (a terminal) as it goes.
+int runCoursecheckShowingProgress(const std::vector<std::string>& args, std::ostream& out,
+                                  std::ostream& err);

@@ -3,8 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "coursecheck/coursecheck_commands.h"
 
 int main(int argc, char** argv) {
-    return runCoursecheck(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return standardErrorIsTerminal() ? runCoursecheckShowingProgress(args, std::cout, std::cerr)
+                                     : runCoursecheck(args, std::cout, std::cerr);
 }

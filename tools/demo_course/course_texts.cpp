@@ -25,8 +25,10 @@ const Label* findLabel(const SlidePlan& slide, const std::string& term) {
     return nullptr;
 }
 
-std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry) {
+std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry,
+                       const LabelPlacement* placement) {
     ScriptText s(geometry, 16);
+    s.placeLabelsWith(placement);
     s.comment("Quiz: the structures are numbered first and named one at a time");
     s.image(slide.imageName).title("Quiz: " + slide.title);
     s.caption("Name each numbered structure, then click");
@@ -43,12 +45,14 @@ std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry) {
         const int slot = kQuizFirstSlot + static_cast<int>(i);
         s.mark().eraseText(slot).eraseLine(slot).labelled(slide.labels[i]);
     }
-    s.mark().eraseCaption().caption("All named: click for the next slide");
+    s.mark().eraseCaption().caption("All named: click for the next slide").mark();
     return s.str();
 }
 
-std::string indexAnnotations(const SlidePlan& slide, const SlideGeometry& geometry) {
+std::string indexAnnotations(const SlidePlan& slide, const SlideGeometry& geometry,
+                             const LabelPlacement* placement) {
     ScriptText s(geometry, 16);
+    s.placeLabelsWith(placement);
     s.comment("Index annotations of " + slide.title + ": one block per term");
     for (std::size_t i = 0; i < slide.indexTerms.size(); ++i) {
         const Label* label = findLabel(slide, slide.indexTerms[i]);

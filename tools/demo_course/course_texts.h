@@ -9,10 +9,12 @@
 #include "demo_course/course_plan.h"
 
 // Quiz Mode's script of a slide: the labelled structures numbered, then named one by one.
-std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry);
+std::string quizScript(const SlidePlan& slide, const SlideGeometry& geometry,
+                       const LabelPlacement* placement = nullptr);
 
 // The slide's ".ind" file: one "Entry" block per index term of the slide.
-std::string indexAnnotations(const SlidePlan& slide, const SlideGeometry& geometry);
+std::string indexAnnotations(const SlidePlan& slide, const SlideGeometry& geometry,
+                             const LabelPlacement* placement = nullptr);
 
 // A query file: the panel line, three prompt lines and the answer region.
 std::string queryFile(const QueryPlan& query, const SlideGeometry& geometry);

@@ -13,6 +13,9 @@
 #include "common/pixel_conversion.h"
 #include "common/wave_file.h"
 #include "demo_course/course_texts.h"
+#include "demo_course/icon_framing.h"
+#include "demo_course/label_placement.h"
+#include "duo/duo_screen.h"
 #include "demo_course/narration.h"
 #include "demo_course/program_pictures.h"
 #include "demo_course/scene_renderer.h"
@@ -26,6 +29,8 @@ constexpr int kIconWidth = 96;
 constexpr int kIconHeight = 72;
 constexpr int kAbstractWidth = 296;
 constexpr int kAbstractHeight = 196;
+// Rows of each view kept black for the title (baseline 20) and the caption (baseline 37).
+constexpr int kHeadingBand = 42;
 
 struct Failure : std::runtime_error {
     using std::runtime_error::runtime_error;
@@ -64,7 +69,7 @@ int speak(const std::string& words, const fs::path& path) {
 
 class CourseWriter {
   public:
-    CourseWriter() {
+    explicit CourseWriter(const CourseProgress& progress) : progress_(progress) {
         if (!fonts_.regular.loaded() || !fonts_.bold.loaded()) {
             throw Failure("cannot load the fonts " + sansFontPath() + " and " + boldSansFontPath() +
                           " (install fonts-liberation with ./scripts/setup)");
@@ -144,8 +149,10 @@ class CourseWriter {
         const Picture picture = renderView(model(series.pictureModel).scene, camera, Eye::Left);
         writeBytes(dir / "abstract.bmp", encodeBmpFile(toPixelImage(picture), 24));
         for (std::size_t n = 0; n < series.slides.size(); ++n) {
-            std::printf("make-demo-course: %s slide %zu\n", series.directory.c_str(), n + 1);
-            std::fflush(stdout);
+            if (progress_) {
+                progress_(series.directory + " slide " + std::to_string(n + 1) + " of " +
+                          std::to_string(series.slides.size()));
+            }
             writeSlide(series.slides[n], dir / ("Slide" + std::to_string(n + 1)));
         }
     }
@@ -157,33 +164,43 @@ class CourseWriter {
         for (const NarrationPlan& n : slide.narrations) {
             context.narrationSeconds[n.name] = speak(n.words, dir / (n.name + ".wav"));
         }
+        const auto& [left, right] = views(slide.model, slide.camera);
+        const DuoLayout& l = slide.layout;
+        // The title and caption stand on black: the top band of every view is dark.
+        const DuoPlacement placement{
+            l.lowerX,     l.lowerY,   l.upperX,   l.upperY, std::max(l.topBand, kHeadingBand),
+            l.bottomBand, l.leftBand, l.rightBand};
+        const bool dither = l.bits == 16;
+        const fs::path picture = dir / (slide.imageName + ".duo");
+        writeBytes(picture, packDuo(dither ? ditheredFor16Bits(left) : left,
+                                    dither ? ditheredFor16Bits(right) : right, l.bits, placement));
+        std::string error;
+        const std::optional<Picture> screen = composeDuoScreen(picture.string(), 0, error);
+        if (!screen) {
+            throw Failure(picture.string() + ": " + error);
+        }
+        const LabelPlacement labels(geometry, *screen);
         ScriptText script(geometry, 14);
+        script.placeLabelsWith(&labels);
         slide.script(script, context);
         writeText(dir / (slide.scriptName + ".scp"), script.str());
         if (slide.quizScript) {
-            writeText(dir / (slide.scriptName + ".qiz"), quizScript(slide, geometry));
+            writeText(dir / (slide.scriptName + ".qiz"), quizScript(slide, geometry, &labels));
         }
         if (!slide.indexTerms.empty()) {
-            writeText(dir / (slide.scriptName + ".ind"), indexAnnotations(slide, geometry));
+            writeText(dir / (slide.scriptName + ".ind"),
+                      indexAnnotations(slide, geometry, &labels));
         }
         for (const QueryPlan& q : slide.queries) {
             writeText(dir / (q.name + ".qer"), queryFile(q, geometry));
         }
-        const auto& [left, right] = views(slide.model, slide.camera);
-        const DuoLayout& l = slide.layout;
-        const DuoPlacement placement{l.lowerX,  l.lowerY,     l.upperX,   l.upperY,
-                                     l.topBand, l.bottomBand, l.leftBand, l.rightBand};
-        const bool dither = l.bits == 16;
-        writeBytes(dir / (slide.imageName + ".duo"),
-                   packDuo(dither ? ditheredFor16Bits(left) : left,
-                           dither ? ditheredFor16Bits(right) : right, l.bits, placement));
-        const StereoCamera iconCamera = slide.camera.resized(kIconWidth, kIconHeight, 1.0);
-        writeBytes(
-            dir / (slide.scriptName + ".icn"),
-            encodeBmpFile(toPixelImage(renderView(model(slide.model).scene, iconCamera, Eye::Left)),
-                          24));
+        const Scene& scene = model(slide.model).scene;
+        const StereoCamera icon = iconCamera(scene, slide.camera, kIconWidth, kIconHeight);
+        writeBytes(dir / (slide.scriptName + ".icn"),
+                   encodeBmpFile(toPixelImage(renderView(scene, icon, Eye::Left)), 24));
     }
 
+    const CourseProgress& progress_;
     Fonts fonts_;
     std::map<std::string, AnatomyModel> models_;
     std::map<std::string, std::pair<Picture, Picture>> viewCache_;
@@ -230,7 +247,8 @@ bool mergeVolumes(const fs::path& volumeOne, const fs::path& volumeTwo, const fs
     return true;
 }
 
-bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string& error) {
+bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string& error,
+                     const CourseProgress& progress) {
     try {
         std::error_code ec;
         for (const char* part : {"VolumeI", "VolumeII", "HardDisk"}) {
@@ -245,7 +263,7 @@ bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string
                 allSeries.push_back(&s);
             }
         }
-        CourseWriter writer;
+        CourseWriter writer(progress);
         for (const VolumePlan& v : plan.volumes) {
             writer.writeVolume(v, allSeries,
                                outDir / (v.number == 1 ? "VolumeI" : "VolumeII") / "Corpus");

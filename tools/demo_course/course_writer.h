@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,10 +15,13 @@ struct CoursePlan {
 
 CoursePlan demoCoursePlan();
 
+// Told which slide is being written: "Skull slide 3 of 10".
+using CourseProgress = std::function<void(const std::string&)>;
+
 // Writes OUTDIR/VolumeI/Corpus, OUTDIR/VolumeII/Corpus and OUTDIR/HardDisk/Corpus; false
-// with `error` set when something cannot be made. Progress goes to standard output.
+// with `error` set when something cannot be made.
 bool writeDemoCourse(const CoursePlan& plan, const std::filesystem::path& outDir,
-                     std::string& error);
+                     std::string& error, const CourseProgress& progress = {});
 
 // The hard-disk copy: Volume I, then Volume II over it, then Volume II's combined series
 // list, index and intro picture over config.dat, index.dat and program/intro.bmp.

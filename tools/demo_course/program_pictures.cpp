@@ -8,6 +8,13 @@ namespace {
 constexpr Rgb kTitleColour{236, 214, 160};
 constexpr Rgb kTextColour{220, 220, 226};
 constexpr Rgb kAccent{255, 200, 60};
+// The help screens are stored at 8 bits with a fixed palette (a 6 x 6 x 6 colour cube and
+// greys): their flat areas and letters use palette colours exactly, so that nothing bands.
+constexpr Rgb kHelpBackground{0, 0, 51};
+constexpr Rgb kHelpPanel{51, 51, 102};
+constexpr Rgb kHelpTitle{255, 204, 153};
+constexpr Rgb kHelpText{204, 204, 204};
+constexpr Rgb kHelpAccent{255, 204, 51};
 
 void verticalGradient(Picture& p, Rgb top, Rgb bottom) {
     for (int y = 0; y < p.height; ++y) {
@@ -52,10 +59,9 @@ Picture introPicture(const Fonts& fonts, const std::string& subtitle, const Pict
 }
 
 Picture helpPicture(const Fonts& fonts, bool tutorial) {
-    Picture p(1024, 768);
-    verticalGradient(p, {16, 32, 64}, {4, 8, 20});
+    Picture p(1024, 768, kHelpBackground);
     const char* heading = tutorial ? "Help: Tutorial Mode" : "Help: Lecture and Quiz Mode";
-    fonts.bold.drawCentred(p, heading, 512, 90, 52, kTitleColour);
+    fonts.bold.drawCentred(p, heading, 512, 90, 52, kHelpTitle);
     const std::vector<std::pair<std::string, std::string>> lecture = {
         {"Left click", "show the next part of the slide, then the next slide"},
         {"Double click", "show the rest of the slide at once"},
@@ -72,12 +78,12 @@ Picture helpPicture(const Fonts& fonts, bool tutorial) {
     };
     int y = 200;
     for (const auto& [key, meaning] : tutorial ? automatic : lecture) {
-        p.fillRect(90, y - 34, 844, 52, {24, 44, 84});
-        fonts.bold.draw(p, key, 110, y, 28, kAccent);
-        fonts.regular.draw(p, meaning, 420, y, 26, kTextColour);
+        p.fillRect(90, y - 34, 844, 52, kHelpPanel);
+        fonts.bold.draw(p, key, 110, y, 28, kHelpAccent);
+        fonts.regular.draw(p, meaning, 400, y, 24, kHelpText);
         y += 76;
     }
     fonts.regular.drawCentred(p, "Click Continue to return to the slides.", 512, 640, 24,
-                              kTextColour);
+                              kHelpText);
     return p;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "demo_course/label_placement.h"
+
 ScriptText& ScriptText::line(const std::string& text) {
     lines_.push_back(text);
     return *this;
@@ -12,19 +14,35 @@ ScriptText& ScriptText::delay(int seconds) {
     return line("Delay " + std::to_string(seconds));
 }
 
+ScriptText& ScriptText::placeLabelsWith(const LabelPlacement* placement) {
+    placement_ = placement;
+    return *this;
+}
+
+ScriptText& ScriptText::colour(const std::string& nameOrHex) {
+    colour_ = scriptColour(nameOrHex);
+    return line("Color " + nameOrHex);
+}
+
+Label ScriptText::placed(const Label& label) const {
+    return placement_ != nullptr ? placement_->place(label, fontSize_, colour_) : label;
+}
+
 ScriptText& ScriptText::fontSize(int size) {
     fontSize_ = size;
     return line("Fontsize " + std::to_string(size));
 }
 
-std::string ScriptText::textArguments(const Label& label, const std::string& shown) const {
+std::string ScriptText::textArguments(const Label& given, const std::string& shown) const {
+    const Label label = placed(given);
     const ScreenPoint at = geometry_.landmark(label.landmark);
     // Labels float two pixels of disparity in front of what they name.
     return (shown.empty() ? label.text : shown) + "," + std::to_string(at.x + label.dx) + " " +
            std::to_string(at.y + label.dy) + " " + std::to_string(at.disparity + 2);
 }
 
-std::string ScriptText::lineArguments(const Label& label) const {
+std::string ScriptText::lineArguments(const Label& given) const {
+    const Label label = placed(given);
     const ScreenPoint at = geometry_.landmark(label.landmark);
     // The text is centred on its x with its baseline at its y; the program's letters are
     // about 0.9 of the font's width parameter (0.9 of its height) wide.
@@ -55,13 +73,6 @@ ScriptText& ScriptText::pointer(const Label& label) {
 
 ScriptText& ScriptText::erasablePointer(const Label& label, int slot) {
     return line("ELine " + lineArguments(label) + " " + std::to_string(slot));
-}
-
-ScriptText& ScriptText::delayAtLeast(int seconds) {
-    if (delayTotal_ < seconds) {
-        delay(seconds - delayTotal_);
-    }
-    return *this;
 }
 
 std::string ScriptText::str() const {

@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "common/picture.h"
 #include "demo_course/slide_geometry.h"
+
+class LabelPlacement;
 
 // A label naming a landmark: drawn `dx`, `dy` pixels from it, a little in front of it.
 struct Label {
@@ -20,6 +23,9 @@ class ScriptText {
     ScriptText(const SlideGeometry& geometry, int fontSize)
         : geometry_(geometry), fontSize_(fontSize) {}
 
+    // Labels are moved where they read well on the slide's picture (none: where given).
+    ScriptText& placeLabelsWith(const LabelPlacement* placement);
+
     ScriptText& line(const std::string& text);
     ScriptText& comment(const std::string& text) { return line("# " + text); }
     ScriptText& image(const std::string& name) { return line("Image " + name); }
@@ -28,7 +34,7 @@ class ScriptText {
     ScriptText& mark() { return line("Mark"); }
     ScriptText& title(const std::string& text) { return line("Title " + text); }
     ScriptText& caption(const std::string& text) { return line("Caption " + text); }
-    ScriptText& colour(const std::string& nameOrHex) { return line("Color " + nameOrHex); }
+    ScriptText& colour(const std::string& nameOrHex);
     ScriptText& fontSize(int size);
     ScriptText& query(const std::string& name) { return line("Query " + name); }
     ScriptText& eraseTitle() { return line("EraseTitle"); }
@@ -45,18 +51,19 @@ class ScriptText {
     // The text and its pointer line.
     ScriptText& labelled(const Label& label) { return text(label).pointer(label); }
 
-    // Lengthens the delays to at least `seconds` in all, so that a narration ends first.
-    ScriptText& delayAtLeast(int seconds);
     int delayTotal() const { return delayTotal_; }
     // The lines, each ended by CR LF.
     std::string str() const;
 
   private:
+    Label placed(const Label& label) const;
     std::string textArguments(const Label& label, const std::string& shown) const;
     std::string lineArguments(const Label& label) const;
 
     const SlideGeometry& geometry_;
     int fontSize_;
+    Rgb colour_{255, 255, 255};
+    const LabelPlacement* placement_ = nullptr;
     std::vector<std::string> lines_;
     int delayTotal_ = 0;
 };

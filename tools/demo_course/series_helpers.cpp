@@ -1,5 +1,7 @@
 #include "demo_course/series_helpers.h"
 
+#include <algorithm>
+
 StereoCamera cameraAt(Vec3 position, Vec3 target, double eyeSeparation, double fieldOfView) {
     StereoCamera c;
     c.position = position;
@@ -32,5 +34,6 @@ void holdForNarration(ScriptText& s, const SlideContext& context) {
     for (const auto& [name, seconds] : context.narrationSeconds) {
         total += seconds;
     }
-    s.delayAtLeast(total + 2);
+    // The slide's end goes on at once: its last group needs a Delay and a Mark of its own.
+    s.delay(std::max(kLastGroupSeconds, total + 2 - s.delayTotal())).mark();
 }

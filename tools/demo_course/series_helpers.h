@@ -13,5 +13,9 @@ void openSlide(ScriptText& s, const SlidePlan& slide, const std::string& caption
 // Each label in turn: held `seconds` in Tutorial Mode, waiting for a click in Lecture Mode.
 void revealLabels(ScriptText& s, const std::vector<Label>& labels, int seconds);
 
-// Holds the slide until its narrations have been spoken.
+// The least time Tutorial Mode shows a slide's last group.
+constexpr int kLastGroupSeconds = 3;
+
+// Ends the slide's last group: Tutorial Mode holds it until the narrations have been spoken
+// (and at least kLastGroupSeconds), the other modes until a click.
 void holdForNarration(ScriptText& s, const SlideContext& context);

@@ -271,15 +271,13 @@ SeriesPlan skullSeries() {
     SeriesPlan s;
     s.directory = "Skull";
     s.title = "The Skull";
-    // About 32 characters fit beside the picture.
+    // About 32 characters fit beside the picture; the table of contents shows six lines.
     s.abstract = {"The bones of the skull in ten",
                   "stereoscopic views: cranium,",
                   "face, orbits, cheek bones,",
                   "mandible and teeth.",
                   "",
-                  "Two questions ask you to find",
-                  "structures in the picture.",
-                  "Ten minutes in Tutorial Mode."};
+                  "Two questions to answer."};
     s.pictureModel = "skull";
     s.pictureCamera = kCheek;
     s.slides = {frontView(), orbits(), sideView(), mandible(), above(),

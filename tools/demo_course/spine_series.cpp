@@ -18,11 +18,12 @@ SlidePlan vertebrae() {
                 {"Intervertebral disc", "intervertebral disc", 190, 20},
                 {"Spinous process", "spinous process", -170, 30}};
     p.indexTerms = {"Vertebral body", "Intervertebral disc", "Spinous process"};
-    p.script = [p](ScriptText& s, const SlideContext&) {
+    p.script = [p](ScriptText& s, const SlideContext& c) {
         s.comment("No narration here: Tutorial Mode plays the course's notice instead");
         s.image(p.imageName).title(p.title).caption("Posterolateral view");
         s.fontSize(14).colour("Yellow");
         revealLabels(s, p.labels, 3);
+        holdForNarration(s, c);
     };
     return p;
 }

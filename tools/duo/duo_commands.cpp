@@ -6,10 +6,17 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/command_line.h"
 #include "common/duo_packing.h"
 #include "common/picture_files.h"
+#include "common/stereo_styles.h"
 #include "common/duo_file_reading.h"
+#include "common/upright_picture.h"
 #include "duo/duo_screen.h"
+#include "duo/pack_warnings.h"
+#include "duo/stereo_align.h"
+#include "duo/stereo_import.h"
+#include "imaging/stereo_composer.h"
 
 namespace {
 
@@ -17,6 +24,11 @@ constexpr const char* kUsage =
     "usage:\n"
     "  duo pack [options] LEFT RIGHT OUT.duo   two pictures (PNG, JPEG, BMP or PPM) into a DUO "
     "file\n"
+    "  duo pack [options] PAIR OUT.duo     a stereo camera's MPO file, a JPS file, or with\n"
+    "                                       --side-by-side any picture of both eyes\n"
+    "      --side-by-side parallel|cross   PAIR's left half is the left (parallel) or right eye\n"
+    "      --align              measure and correct the vertical misalignment and put the\n"
+    "                           nearest part of the scene at the screen\n"
     "      --upper left|right   the eye whose picture becomes the upper view (default left)\n"
     "      --bits 16|24|32      bits per pixel of the views (default 24)\n"
     "      --lower-x N --lower-y N --upper-x N --upper-y N   view offsets (default 0)\n"
@@ -24,15 +36,14 @@ constexpr const char* kUsage =
     "    Pictures of 1024 x 364 are taken pixel for pixel; others are scaled to fit at half\n"
     "    height (the adapter shows each view at double height) and centred on black.\n"
     "  duo info FILE.duo                    the header as one JSON object\n"
-    "  duo compose [--parallax N] FILE.duo OUT   the 1024 x 768 screen (.png, .bmp or .ppm)\n"
-    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n";
+    "  duo compose [--parallax N] [--style S] FILE.duo OUT   the 1024 x 768 screen (.png, .jpg,\n"
+    "      .bmp or .ppm); --style over-under (the screen, default), anaglyph (red-cyan),\n"
+    "      parallel or cross (the views side by side)\n"
+    "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n"
+    "  duo --help                           this text\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
-    if (!problem.empty()) {
-        err << "duo: " << problem << "\n";
-    }
-    err << kUsage;
-    return 2;
+    return usageError(err, "duo", kUsage, problem);
 }
 
 std::optional<int> parseInteger(const std::string& text) {
@@ -47,6 +58,8 @@ std::optional<int> parseInteger(const std::string& text) {
 
 struct PackOptions {
     bool leftIsUpper = true;
+    SideBySide layout = SideBySide::None;
+    bool align = false;
     int bits = 24;
     DuoPlacement placement;
     std::vector<std::string> files;
@@ -68,8 +81,12 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
     };
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a.rfind("--", 0) != 0) {
+        if (!looksLikeOption(a)) {
             o.files.push_back(a);
+            continue;
+        }
+        if (a == "--align") {
+            o.align = true;
             continue;
         }
         if (i + 1 >= args.size()) {
@@ -83,6 +100,12 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
                 return std::nullopt;
             }
             o.leftIsUpper = v == "left";
+        } else if (a == "--side-by-side") {
+            if (v != "parallel" && v != "cross") {
+                problem = "--side-by-side takes parallel or cross";
+                return std::nullopt;
+            }
+            o.layout = v == "parallel" ? SideBySide::Parallel : SideBySide::Cross;
         } else if (a == "--bits") {
             const auto bits = parseInteger(v);
             if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
@@ -105,8 +128,12 @@ std::optional<PackOptions> parsePackOptions(const std::vector<std::string>& args
             return std::nullopt;
         }
     }
-    if (o.files.size() != 3) {
-        problem = "pack needs LEFT RIGHT OUT.duo";
+    if (o.files.size() != 3 && o.files.size() != 2) {
+        problem = "pack needs LEFT RIGHT OUT.duo or PAIR OUT.duo";
+        return std::nullopt;
+    }
+    if (o.files.size() == 3 && o.layout != SideBySide::None) {
+        problem = "--side-by-side takes one picture: PAIR OUT.duo";
         return std::nullopt;
     }
     return o;
@@ -126,33 +153,40 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (!o) {
         return usage(err, problem);
     }
+    const std::vector<std::string> pictures(o->files.begin(), o->files.end() - 1);
+    std::optional<StereoPair> pair = readPackedPair(pictures, o->layout, problem);
+    std::string report;
+    if (!pair || (o->align && !alignPair(pair->left, pair->right, report, problem))) {
+        err << "duo: " << problem << "\n";
+        return 1;
+    }
+    out << pair->how << "\n" << report;
+    for (const std::string& warning : packWarnings(pair->left, pair->right, o->placement)) {
+        err << "duo: warning: " << warning << "\n";
+    }
+    const Picture eyes[2] = {pair->left, pair->right};
     Picture views[2];
     for (int eye = 0; eye < 2; ++eye) {
-        const std::string& path = o->files[static_cast<std::size_t>(eye)];
-        std::optional<Picture> picture = readPictureFile(path, problem);
-        if (!picture) {
-            err << "duo: " << problem << "\n";
-            return 1;
-        }
         std::string how;
-        views[eye] = viewFromPicture(*picture, how);
-        out << (eye == 0 ? "left " : "right ") << path << ": " << how << "\n";
+        views[eye] = viewFromPicture(eyes[eye], how);
+        out << (eye == 0 ? "left view: " : "right view: ") << how << "\n";
     }
     const Picture& upper = o->leftIsUpper ? views[0] : views[1];
     const Picture& lower = o->leftIsUpper ? views[1] : views[0];
+    const std::string& target = o->files.back();
     const std::vector<std::uint8_t> bytes = packDuo(upper, lower, o->bits, o->placement);
-    if (!writeFileBytes(o->files[2], bytes)) {
-        err << "duo: cannot write " << o->files[2] << "\n";
+    if (!writeFileBytes(target, bytes)) {
+        err << "duo: cannot write " << target << "\n";
         return 1;
     }
-    out << o->files[2] << ": " << bytes.size() << " bytes, " << o->bits
+    out << target << ": " << bytes.size() << " bytes, " << o->bits
         << " bits per pixel, upper view from the " << (o->leftIsUpper ? "left" : "right")
         << " picture\n";
     return 0;
 }
 
 int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
+    if (args.size() != 2 || looksLikeOption(args[1])) {
         return usage(err, "info needs FILE.duo");
     }
     std::string error;
@@ -184,15 +218,25 @@ int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
 int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     int parallax = 0;
+    StereoStyle style = StereoStyle::OverUnder;
     std::vector<std::string> files;
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--parallax") {
+        if (args[i] == "--style") {
+            const auto named = i + 1 < args.size() ? stereoStyleNamed(args[i + 1]) : std::nullopt;
+            if (!named) {
+                return usage(err, std::string("--style takes ") + kStereoStyleNames);
+            }
+            style = *named;
+            ++i;
+        } else if (args[i] == "--parallax") {
             const auto n = i + 1 < args.size() ? parseInteger(args[i + 1]) : std::nullopt;
             if (!n || *n < -50 || *n > 50) {
                 return usage(err, "--parallax takes a whole number from -50 to 50");
             }
             parallax = *n;
             ++i;
+        } else if (looksLikeOption(args[i])) {
+            return usage(err, "unknown option " + args[i]);
         } else {
             files.push_back(args[i]);
         }
@@ -206,16 +250,19 @@ int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ost
         err << "duo: " << error << "\n";
         return 1;
     }
-    if (!writePictureFile(files[1], *screen, error)) {
+    if (!writePictureFile(files[1], styledScreen(*screen, kLowerViewTop + parallax, style),
+                          error)) {
         err << "duo: " << error << "\n";
         return 1;
     }
-    out << files[1] << ": the 1024 x 768 screen with vertical parallax " << parallax << "\n";
+    out << files[1] << ": the 1024 x 768 screen with vertical parallax " << parallax << ", "
+        << stereoStyleName(style) << "\n";
     return 0;
 }
 
 int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 4) {
+    if (args.size() != 4 || looksLikeOption(args[1]) || looksLikeOption(args[2]) ||
+        looksLikeOption(args[3])) {
         return usage(err, "unpack needs FILE.duo UPPER LOWER");
     }
     std::string error;
@@ -234,8 +281,11 @@ int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (asksForHelp(args)) {
+        return printHelp(out, kUsage);
+    }
     if (args.empty()) {
-        return usage(err);
+        return usage(err, "no command given");
     }
     if (args[0] == "pack") {
         return duoPack(args, out, err);

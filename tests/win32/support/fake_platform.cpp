@@ -160,6 +160,22 @@ MCIERROR FakePlatform::mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR fl
         }
         open->wDeviceID = static_cast<MCIDEVICEID>(mciCommands.size() + 1);
     }
+    if (message == MCI_PLAY && (flags & MCI_NOTIFY) != 0 && parameters != 0) {
+        const auto* play = reinterpret_cast<const MCI_PLAY_PARMS*>(parameters);
+        pendingNotifications_[device] = reinterpret_cast<HWND>(play->dwCallback);
+    }
     mciCommands.push_back(record);
+    if (message == MCI_CLOSE) {
+        endPlay(device, MCI_NOTIFY_ABORTED);
+    }
     return 0;
+}
+
+void FakePlatform::endPlay(MCIDEVICEID device, WPARAM code) {
+    auto pending = pendingNotifications_.find(device);
+    if (pending == pendingNotifications_.end()) {
+        return;
+    }
+    PostMessageA(pending->second, MM_MCINOTIFY, code, static_cast<LPARAM>(device));
+    pendingNotifications_.erase(pending);
 }

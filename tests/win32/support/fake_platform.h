@@ -32,8 +32,7 @@ class FakePlatform : public Platform {
 
     // Script.
     std::deque<int> messageBoxAnswers; // default IDOK
-    // Called with each message box before it is answered (both kinds), for example to
-    // change the drives as a user would swap a CD.
+    // Called with each message box while it is up, before its answer is taken.
     std::function<void(const RecordedMessageBox&)> onMessageBox;
     // Called for each modal dialog by template name; unscripted templates end with -1.
     std::map<std::string, std::function<INT_PTR(HWND owner)>> dialogs;
@@ -63,6 +62,11 @@ class FakePlatform : public Platform {
     std::vector<RecordedMci> mciCommands;
     int driveListReads = 0;
 
+    // Ends a play started with MCI_NOTIFY as the real system does: MM_MCINOTIFY with the
+    // code and the device posted to the play's callback window. MCI_CLOSE of a device whose
+    // play has yet to notify posts MCI_NOTIFY_ABORTED for it.
+    void endPlay(MCIDEVICEID device, WPARAM code = MCI_NOTIFY_SUCCESSFUL);
+
     // A busy wait reads the clock over and over. With clockStep 0 the clock stands still
     // for this many readings after a test last set it, then moves on by 1 ms a reading, so
     // that a hold the test did not script ends instead of spinning forever.
@@ -86,6 +90,7 @@ class FakePlatform : public Platform {
                         DWORD_PTR parameters) override;
 
   private:
+    std::map<MCIDEVICEID, HWND> pendingNotifications_;
     std::uint32_t nextReading_ = clock; // what `clock` holds unless the test changed it
     int readingsSinceSet_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "app/program_resources.h"
 #include "app/stereo_pointer.h"
 #include "content/content_globals.h"
+#include "display/calibration.h"
 #include "display/display_globals.h"
 
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 void resetProgramState() {
     presentationState = StartState;
+    programExitCode = ExitNormal;
     programInstance = GetModuleHandleA(nullptr);
     currentSlide = elementIndex = 0;
     delayRunning = narrationPlaying = stepping = paused = runThrough = slideUntouched = 0;
@@ -39,10 +41,15 @@ void resetProgramState() {
     switchCodeSettings = kDefaultSwitchCodeSettings;
     verticalParallax = 0;
     lowerImageTop = kLowerImageTopBase;
+    calibrationRun = CalibrationRun{};
 }
 
 void clearProgramRegistry() {
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, "SOFTWARE\\ORBANA");
+}
+
+void storeCalibration() {
+    writeRegistryString("SOFTWARE\\ORBANA\\Vertical Parallax", "768", "0");
 }
 
 void writeRegistryString(const char* key, const char* name, const char* text) {
@@ -187,6 +194,7 @@ int runProgramToEnd(int seconds) {
 void ProgramTest::SetUp() {
     resetProgramState();
     clearProgramRegistry();
+    storeCalibration();
     installPlatform(&fake);
 }
 

@@ -17,6 +17,8 @@ void resetProgramState();
 
 // Removes HKEY_LOCAL_MACHINE\SOFTWARE\ORBANA with everything under it.
 void clearProgramRegistry();
+// Stores a correction of 0, as a calibrated computer has it, so that no calibration runs.
+void storeCalibration();
 // Writes a REG_SZ value under HKEY_LOCAL_MACHINE (creating the key).
 void writeRegistryString(const char* key, const char* name, const char* text);
 // Reads a REG_SZ value under HKEY_LOCAL_MACHINE; "<missing>" when absent.
@@ -63,7 +65,8 @@ class ProceedLog {
 // -1 if the program has not ended after `seconds`.
 int runProgramToEnd(int seconds = 30);
 
-// A test with the scripted platform installed and fresh program state and registry.
+// A test with the scripted platform installed, fresh program state and a registry that
+// holds only a stored calibration.
 class ProgramTest : public testing::Test {
   protected:
     void SetUp() override;

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Bad content on disk and a course CD taken out during a presentation, under Wine and
+# Xvfb: a picture cut short, a script and a picture that are directories, then the whole
+# course taken away in the middle of a Tutorial slide and put back. The program goes on
+# with what it can read, never crashes or hangs, and the user can still reach the table
+# of contents and Quit, which ends the program cleanly.
+set -euo pipefail
+exe=$1
+artifacts=$2
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+mkdir -p "$artifacts"
+
+course=$(make_course_dir)
+trap 'rm -rf "$course"' EXIT
+clear_program_registry
+store_calibration 0
+skull="$course/Corpus/Skull"
+
+# Slide 2's picture cut to half its length; slide 3's script and slide 4's picture
+# replaced by directories of the same names.
+picture=$(ls "$skull"/Slide2/*.duo | head -1)
+truncate -s $(($(stat -c %s "$picture") / 2)) "$picture"
+script=$(ls "$skull"/Slide3/*.scp | head -1)
+rm -f "$script" && mkdir "$script"
+picture=$(ls "$skull"/Slide4/*.duo | head -1)
+rm -f "$picture" && mkdir "$picture"
+
+check_alive() {
+  if kill -0 "$program" 2>/dev/null && xdotool search --name CorpusView >/dev/null 2>&1; then
+    echo "ok: the program is running ($1)"
+  else
+    echo "FAIL: the program is gone ($1)"
+    failures=$((failures + 1))
+  fi
+}
+
+# From a presentation (or from the table of contents itself) back to the table of
+# contents: a key opens the slide chooser, whose "Table of Contents" button leaves.
+leave_to_contents() {
+  if ! contents_visible; then
+    xdotool key n
+    sleep 1.5
+    xdotool mousemove 232 672 click 1
+  fi
+  press_until_contents 30 || true
+}
+
+run_program_in "$course" "$exe" &
+program=$!
+wait_for_program_window "CorpusView" 30
+press_until_contents 30 || true
+
+echo "== Lecture Mode through the bad slides"
+xdotool mousemove 470 604 click 1 # "  Lecture Mode"
+xdotool mousemove 903 689 click 1 # "Begin"
+sleep 2
+for _ in $(seq 1 14); do
+  xdotool mousemove 512 200 click 1
+  sleep 0.5
+done
+screenshot "$artifacts/01-after-bad-slides.png"
+check_alive "after slides with a cut picture, a script and a picture that are directories"
+leave_to_contents
+
+echo "== Tutorial Mode: the course taken away in the middle of a slide, then put back"
+xdotool mousemove 470 646 click 1 # "  Tutorial Mode"
+xdotool mousemove 903 689 click 1 # "Begin"
+sleep 3
+mv "$course/Corpus" "$course/Corpus.out"
+sleep 12
+screenshot "$artifacts/02-course-taken-away.png"
+check_alive "with the course taken away"
+mv "$course/Corpus.out" "$course/Corpus"
+leave_to_contents
+screenshot "$artifacts/03-contents-again.png"
+xdotool mousemove 120 690 click 1 # "Quit"
+wait_for_exit $program 60
+expect_equal "exit code" 0 "$program_status"
+expect_equal "Last Mode" "Tutorial" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Last Mode')"
+finish

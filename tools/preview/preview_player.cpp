@@ -1,0 +1,219 @@
+#include "preview/preview_player.h"
+
+#include <windows.h>
+
+#include "app/messages.h"
+#include "app/playback.h"
+#include "app/presentation_entry.h"
+#include "app/presentation_globals.h"
+#include "app/program_resources.h"
+#include "app/state_handlers.h"
+#include "content/content_files.h"
+#include "content/content_globals.h"
+#include "content/script_line.h"
+#include "display/display_globals.h"
+#include "preview/preview_platform.h"
+
+namespace {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
+// screenDC as a memory DC holding a top-down 32-bit DIB section, for as long as it lives.
+class MemoryScreen {
+  public:
+    MemoryScreen() {
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = kScreenWidth;
+        info.bmiHeader.biHeight = -kScreenHeight;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        void* bits = nullptr;
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        bits_ = static_cast<const std::uint32_t*>(bits);
+        if (dc_ != nullptr && bitmap_ != nullptr) {
+            original_ = SelectObject(dc_, bitmap_);
+            screenDC = dc_;
+        }
+    }
+    ~MemoryScreen() {
+        screenDC = nullptr;
+        if (original_ != nullptr) {
+            SelectObject(dc_, original_);
+        }
+        if (bitmap_ != nullptr) {
+            DeleteObject(bitmap_);
+        }
+        if (dc_ != nullptr) {
+            DeleteDC(dc_);
+        }
+    }
+    MemoryScreen(const MemoryScreen&) = delete;
+    MemoryScreen& operator=(const MemoryScreen&) = delete;
+
+    bool ready() const { return screenDC == dc_ && dc_ != nullptr; }
+
+    Picture picture() const {
+        GdiFlush();
+        Picture p(kScreenWidth, kScreenHeight);
+        for (int y = 0; y < kScreenHeight; ++y) {
+            for (int x = 0; x < kScreenWidth; ++x) {
+                const std::uint32_t v = bits_[y * kScreenWidth + x];
+                p.set(x, y,
+                      {static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+                       static_cast<std::uint8_t>(v)});
+            }
+        }
+        return p;
+    }
+
+  private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ original_ = nullptr;
+    const std::uint32_t* bits_ = nullptr;
+};
+
+// The program's fonts and pens, made and released as the main window does.
+class SlideResources {
+  public:
+    SlideResources() {
+        createFontTable();
+        measureSlideFonts();
+        createPenTable();
+    }
+    ~SlideResources() {
+        deleteFontTable();
+        deletePenTable();
+        releaseSlideImage();
+    }
+    SlideResources(const SlideResources&) = delete;
+    SlideResources& operator=(const SlideResources&) = delete;
+    bool ready() const { return programResources.textFont != nullptr && textMeasure.height > 0; }
+};
+
+// The next WM_PROCEED code that playback posted (with no window: to this thread), or 0
+// when playback waits.
+WPARAM nextProceedCode() {
+    MSG message;
+    if (PeekMessageA(&message, reinterpret_cast<HWND>(-1), WM_PROCEED, WM_PROCEED, PM_REMOVE)) {
+        return message.wParam;
+    }
+    return 0;
+}
+
+// Goes on from a wait as the user's click (Lecture and Quiz flow) or the Delay's timer
+// (Tutorial flow) would.
+void resumeFromWait() {
+    if (modeFlags.tutorialMode != 0) {
+        delayRunning = 0;
+    } else {
+        stepping = 1;
+        slideUntouched = 0;
+    }
+    postProceed(nullptr, ProceedNextElement);
+}
+
+bool hasScript(const std::string& directory) {
+    const SlideDirectory files = slideDirectoryAt(directory);
+    return files.findFirst("*.scp").has_value() ||
+           (modeFlags.quizMode != 0 && files.findFirst("*.qiz").has_value());
+}
+
+// Plays one slide from code 2 until its end posts the next code 2.
+SlideScreens playSlide(const MemoryScreen& screen, PreviewPlatform& seam, bool keepStops) {
+    SlideScreens shown;
+    beginNextSlide(nullptr);
+    shown.slide = currentSlide;
+    shown.elementCount = slideElements[0].kind;
+    if (!hasScript(slideDirectory)) {
+        shown.problems.push_back("no slide script in " + slideDirectory);
+    }
+    // A slide has at most one element per record and one wait per element.
+    for (int guard = 0; guard < 4 * kSlideElementRecords; ++guard) {
+        const WPARAM code = nextProceedCode();
+        if (code == ProceedNextSlide) {
+            break;
+        }
+        if (code == ProceedNextElement) {
+            executeNextElement(nullptr);
+            const SlideElement& done = slideElements[elementIndex];
+            if (done.kind == Image && slideImage == nullptr) {
+                shown.problems.push_back("the picture " + slideDirectory +
+                                         std::string(textFieldView(done.text)) +
+                                         ".duo cannot be shown");
+            }
+            continue;
+        }
+        if (code == ProceedBegin && presentationState == QueryState) {
+            // The question panels are left out: the slide goes on as after an answer.
+            shown.notes.push_back("question " +
+                                  std::string(textFieldView(slideElements[elementIndex].text)) +
+                                  " left out: the preview does not show question panels yet");
+            presentationState = PresentingState;
+            if (delayRunning == 0) {
+                postProceed(nullptr, ProceedNextElement);
+            }
+            continue;
+        }
+        if (keepStops) {
+            shown.stops.push_back(screen.picture());
+        }
+        resumeFromWait();
+    }
+    for (std::string& m : seam.takeMessages()) {
+        shown.problems.push_back(m);
+    }
+    shown.final = screen.picture();
+    return shown;
+}
+
+} // namespace
+
+bool playSeries(const std::string& seriesDirectory, int firstKept, int lastSlide,
+                const PreviewSettings& settings, std::vector<SlideScreens>& screens,
+                std::string& error) {
+    const std::size_t cut = seriesDirectory.find_last_of('\\', seriesDirectory.size() - 2);
+    if (cut == std::string::npos) {
+        error = "not a series directory: " + seriesDirectory;
+        return false;
+    }
+    courseRoot = seriesDirectory.substr(0, cut + 1);
+    std::string series = seriesDirectory.substr(cut + 1);
+    if (!series.empty() && series.back() == '\\') {
+        series.pop_back();
+    }
+    if (series.size() >= kSeriesNameSize) {
+        error = "series name too long: " + series;
+        return false;
+    }
+    copyTextField(seriesName, series);
+    MemoryScreen screen;
+    SlideResources resources;
+    if (!screen.ready() || !resources.ready()) {
+        error = "cannot make the memory screen and the program's fonts";
+        return false;
+    }
+    PreviewPlatform seam(platform());
+    installPlatform(&seam);
+    screenGeometry = kStereoScreen;
+    verticalParallax = settings.verticalParallax;
+    lowerImageTop = 404 + settings.verticalParallax;
+    modeFlags = modeFlagsFor(settings.mode);
+    presentationState = PresentingState;
+    slideCount = lastSlide;
+    currentSlide = 0;
+    delayRunning = narrationPlaying = stepping = paused = runThrough = 0;
+    setPresentationDrawing();
+    for (int slide = 1; slide <= lastSlide; ++slide) {
+        SlideScreens shown = playSlide(screen, seam, settings.keepStops && slide >= firstKept);
+        if (slide >= firstKept) {
+            screens.push_back(std::move(shown));
+        }
+    }
+    installPlatform(nullptr);
+    return true;
+}
