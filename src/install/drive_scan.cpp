@@ -7,9 +7,6 @@
 
 #include <string_view>
 
-namespace {
-
-// The characters of the system's drive list; none when it does not fit the buffer.
 std::string readDriveList() {
     char buffer[kDriveListBufferSize] = {};
     const DWORD length = platform().logicalDriveStrings(sizeof buffer, buffer);
@@ -19,20 +16,11 @@ std::string readDriveList() {
     return std::string(buffer, length);
 }
 
-// Looking at an empty removable drive must not stop the program with the system's "no
-// disk" prompt: such a drive simply has no content.
-class QuietDriveErrors {
-  public:
-    QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
-    ~QuietDriveErrors() { SetErrorMode(previous_); }
-    QuietDriveErrors(const QuietDriveErrors&) = delete;
-    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+QuietDriveErrors::QuietDriveErrors() : previous_(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
 
-  private:
-    UINT previous_;
-};
-
-} // namespace
+QuietDriveErrors::~QuietDriveErrors() {
+    SetErrorMode(previous_);
+}
 
 bool contentEntryExists(const std::string& path) {
     WIN32_FIND_DATAA found;

@@ -2,6 +2,8 @@
 // content location.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 // Looks on each drive of the system's list (a first floppy drive left out), in order, for
@@ -12,3 +14,20 @@ bool ScanDrivesForContent(std::string& root);
 
 // A find-first on `path`: any file or directory of that name counts.
 bool contentEntryExists(const std::string& path);
+
+// The characters of the system's drive list (through the seam); none when it does not fit
+// the 256-byte buffer.
+std::string readDriveList();
+
+// Looking at an empty removable drive must not stop the program with the system's "no
+// disk" prompt: such a drive simply has no content and no free space.
+class QuietDriveErrors {
+  public:
+    QuietDriveErrors();
+    ~QuietDriveErrors();
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+  private:
+    UINT previous_;
+};

@@ -20,6 +20,9 @@ class Platform {
     virtual ~Platform() = default;
 
     virtual int messageBox(const char* text, const char* caption, unsigned type) = 0;
+    // A message box owned by a window (disabled while the box is up).
+    virtual int ownedMessageBox(HWND owner, const char* text, const char* caption,
+                                unsigned type) = 0;
     virtual INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner,
                               DLGPROC procedure, LPARAM parameter) = 0;
     virtual void beep(unsigned type) = 0;

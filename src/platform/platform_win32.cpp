@@ -29,6 +29,13 @@ class Win32Platform final : public Platform {
         kept.restore();
         return answer;
     }
+    // The same for a box owned by a window (disabled while the box is up).
+    int ownedMessageBox(HWND owner, const char* text, const char* caption, unsigned type) override {
+        KeptScreen kept;
+        const int answer = MessageBoxA(owner, text, caption, type);
+        kept.restore();
+        return answer;
+    }
     // What the program draws next, where the dialog stood, is not covered by the faces of
     // the windows the dialog uncovered.
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,

@@ -41,14 +41,59 @@ program_reg() {
   wine reg "$@" "/reg:${CORPUS_REGISTRY_VIEW:-32}" </dev/null
 }
 
-clear_program_registry() {
+# Forgets everything the program recorded.
+forget_program_registry() {
   program_reg delete 'HKLM\Software\ORBANA' /f >/dev/null 2>&1 || true
+}
+
+# Every drive letter of the prefix lies on a host directory and reports the host's free
+# space, so the program offers to install the course at every start without a record. The
+# walks that are not about the installation begin on a computer where the program has
+# recorded nothing but a refusal of that offer today.
+clear_program_registry() {
+  forget_program_registry
+  program_reg add 'HKLM\Software\ORBANA\CorpusView' /v Path /t REG_SZ /d Declined /f \
+    >/dev/null 2>&1
+  program_reg add 'HKLM\Software\ORBANA\CorpusView' /v LastDeclined /t REG_SZ \
+    /d "$(date -u +%-d:%-m:%Y)" /f >/dev/null 2>&1
 }
 
 # A calibration stored as a calibrated computer has it, so that none runs.
 store_calibration() {
   program_reg add 'HKLM\Software\ORBANA\Vertical Parallax' /v 768 /t REG_SZ /d "$1" /f \
     >/dev/null 2>&1
+}
+
+# Waits up to `seconds` for a window titled `title`; prints its id.
+wait_for_window() {
+  local title=$1 seconds=$2 waited=0 id
+  while [ $waited -lt $((seconds * 10)) ]; do
+    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  return 1
+}
+
+# Answers the message box titled `title` with Return (or the keys given third), after a
+# screenshot of it.
+answer_message_box() {
+  local title=$1 shot=$2 keys=${3:-Return} id
+  if ! id=$(wait_for_window "$title" 20); then
+    echo "FAIL: no message box \"$title\""
+    failures=$((failures + 1))
+    return 0
+  fi
+  echo "ok: message box \"$title\" shown"
+  sleep 0.3
+  screenshot "$shot"
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  # shellcheck disable=SC2086 # several keys
+  xdotool key $keys
 }
 
 # Waits until a window of that name exists.

@@ -17,7 +17,12 @@ FakePlatform::FakePlatform()
     : driveStrings(std::string("C:\\", 3) + '\0'), displayModes{displayMode(1024, 768, 32, 60)} {}
 
 int FakePlatform::messageBox(const char* text, const char* caption, unsigned type) {
-    messageBoxes.push_back({text, caption, type});
+    return ownedMessageBox(nullptr, text, caption, type);
+}
+
+int FakePlatform::ownedMessageBox(HWND owner, const char* text, const char* caption,
+                                  unsigned type) {
+    messageBoxes.push_back({text, caption, type, owner});
     if (onMessageBox) {
         onMessageBox(messageBoxes.back());
     }

@@ -16,6 +16,7 @@ struct RecordedMessageBox {
     std::string text;
     std::string caption;
     unsigned type;
+    HWND owner = nullptr;
 };
 
 struct RecordedMci {
@@ -72,6 +73,7 @@ class FakePlatform : public Platform {
     static constexpr int kStandingClockReadings = 1000;
 
     int messageBox(const char* text, const char* caption, unsigned type) override;
+    int ownedMessageBox(HWND owner, const char* text, const char* caption, unsigned type) override;
     INT_PTR dialogBox(HINSTANCE instance, const char* templateName, HWND owner, DLGPROC procedure,
                       LPARAM parameter) override;
     void beep(unsigned type) override;

@@ -1,0 +1,34 @@
+// The texts and captions of the installation's message boxes and its copy screen.
+#pragma once
+
+constexpr const char* kOfferText =
+    "Your computer has enough disk space to allow you to install both CD's onto it.\n"
+    "This will greatly increase your convenience and allow you to eliminate all CD\n"
+    "swapping as well as use a single index and table of contents.  We strongly suggest\n"
+    "you take this opportunity to install the CD's onto your hard drive.  It may take\n"
+    "several minutes.";
+constexpr const char* kOfferCaption = "Installation Opportunity!";
+constexpr const char* kKeyErrorText = "Key Error";
+constexpr const char* kKeyErrorCaption = "Error";
+constexpr const char* kReadyText = "This may take some time depending on the speed of your "
+                                   "CD-ROM.\nPlease be patient.";
+constexpr const char* kReadyCaption = "Ready To Start";
+constexpr const char* kInsertVolumeOneText = "Insert Volume I of the Corpus Viewer";
+constexpr const char* kInsertVolumeTwoText = "Insert Volume II of the Corpus Viewer";
+constexpr const char* kInsertCaption = "Insert CD";
+constexpr const char* kCompleteText =
+    "You have now installed both CD's on your computer.  You can also now run the.\n"
+    "program from the Start menu.\n";
+constexpr const char* kCompleteCaption = "Installation Complete!";
+constexpr const char* kCopyingText = "Copying.  Please wait.";
+
+// A copy that could not be made whole is not recorded; the course goes on from the CD.
+constexpr const char* kIncompleteText =
+    "The installation could not be completed: some files could not be copied to the\n"
+    "hard drive (it may be full, or a CD may be hard to read).  The course will run from\n"
+    "the CD, and you will be offered the installation again the next time you start it.";
+constexpr const char* kIncompleteCaption = "Installation Not Completed";
+// The drive the user chose no longer has the space by the time the copy would start.
+constexpr const char* kDriveGoneText =
+    "The drive you selected no longer has enough free space.  Please select another.";
+constexpr const char* kDriveGoneCaption = "Drive Select";

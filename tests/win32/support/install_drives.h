@@ -1,0 +1,38 @@
+// Drives for the installation tests: directories of a temporary directory that the scripted
+// drive list names as drive roots, CDs that are put into them and taken out, and target
+// drives with a scripted free space.
+#pragma once
+
+#include "support/fake_platform.h"
+#include "support/program_harness.h"
+
+#include <string>
+#include <vector>
+
+class InstallDrives {
+  public:
+    InstallDrives(FakePlatform& fake, const TemporaryDirectory& temporary);
+
+    // Adds a drive root (a directory "<letter>\" of the temporary directory) to the list,
+    // with the free bytes the seam reports for it.
+    std::string addDrive(char letter, std::uint64_t freeBytes);
+    // Moves a volume's Corpus directory (1 or 2) into a drive, or back out of every drive.
+    void insert(int volume, const std::string& drive);
+    void eject(int volume);
+    // The directory holding a volume's content while it is in no drive.
+    std::string shelf(int volume) const;
+
+  private:
+    void updateList();
+
+    FakePlatform& fake_;
+    const TemporaryDirectory& temporary_;
+    std::vector<std::string> roots_;
+    std::string where_[3];
+};
+
+// Every file below `root` as "relative path=content", sorted.
+std::vector<std::string> treeListing(const std::string& root);
+// Whether any file below `root` is read-only.
+bool anyReadOnly(const std::string& root);
+void writeWholeFile(const std::string& path, const std::string& bytes);
