@@ -24,10 +24,12 @@ key_missing() {
   ! program_reg query "$1" >/dev/null 2>&1
 }
 
-# After a start that ended the program: the shutdown ran and nothing was stored.
-expect_ended_with_nothing_stored() {
+# After a start that ended the program: the shutdown ran and nothing was stored. The exit
+# code is 1 where the program could not start (a refusal, a failed colour test) and 0 for a
+# close request.
+expect_ended_with_nothing_stored() { # what, exit code
   wait_for_exit $program 60
-  expect_equal "$1: exit code" 0 "$program_status"
+  expect_equal "$1: exit code" "$2" "$program_status"
   check "$1: no correction key" key_missing "$parallax_key"
   check "$1: no switching settings" key_missing "$codes_key"
   expect_equal "$1: the shutdown stored the mode" "Lecture" \
@@ -92,7 +94,7 @@ to_the_alignment_screen() {
 echo "== No to the first question: the program ends"
 start_uncalibrated refusal n
 answer_message_box "Connect Hardware" "$artifacts/refusal-connect-hardware.png"
-expect_ended_with_nothing_stored "refusal"
+expect_ended_with_nothing_stored "refusal" 1
 
 echo "== Alt+F4 on the alignment screen: the program ends"
 start_uncalibrated close Return
@@ -101,14 +103,14 @@ to_the_alignment_screen close
 xdotool key Down Down
 sleep 0.5
 xdotool key alt+F4
-expect_ended_with_nothing_stored "Alt+F4"
+expect_ended_with_nothing_stored "Alt+F4" 0
 
 echo "== the colour test not seen as yellow: the troubleshooting text, the program ends"
 start_uncalibrated failed Return
 through_the_colour_test failed
 answer_message_box "Test Results" "$artifacts/failed-test-results.png" n
 answer_message_box "Troubleshooting." "$artifacts/failed-troubleshooting.png"
-expect_ended_with_nothing_stored "failed test"
+expect_ended_with_nothing_stored "failed test" 1
 
 echo "== a whole calibration"
 start_uncalibrated calibration Return
