@@ -30,7 +30,7 @@ done
 restart_wineserver() {
   wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
-  wineserver -p
+  wineserver -p </dev/null >/dev/null 2>&1 # not holding the test's output open
   wine wineboot </dev/null >/dev/null 2>&1
 }
 restore_drives() {
@@ -44,7 +44,7 @@ restore_drives() {
   done
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
-  wineserver -p
+  wineserver -p </dev/null >/dev/null 2>&1 # not holding the test's output open
   wine wineboot </dev/null >/dev/null 2>&1
 }
 trap restore_drives EXIT
