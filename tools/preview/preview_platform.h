@@ -16,6 +16,10 @@ class PreviewPlatform : public Platform {
     std::vector<std::string> takeMessages();
 
     int messageBox(const char* text, const char* caption, unsigned type) override;
+    // Playback shows no owned box; one would be a problem of the slide all the same.
+    int ownedMessageBox(HWND, const char* text, const char* caption, unsigned type) override {
+        return messageBox(text, caption, type);
+    }
     INT_PTR dialogBox(HINSTANCE, const char* templateName, HWND, DLGPROC, LPARAM) override;
     void beep(unsigned) override {}
     std::uint32_t milliseconds() override { return win32_.milliseconds(); }
