@@ -156,12 +156,23 @@ for region in "$upper_panel" "$lower_panel"; do
   check "the screen under the panel at $region is as before the question" \
     test "$(differing_in "$before" "$after" "$region")" -eq 0
 done
-# The slide goes on at once with its "Lower teeth" label and line (text at 253,259, line
-# from 320,255 to 443,219, in both views): everywhere else the screen is as before,
-# under the pointer's places included.
+# The slide goes on at once with its "Lower teeth" label and line, in both views, at the
+# places its script gives: everywhere else the screen is as before, under the pointer's
+# places included. The box left out reaches from the text (drawn from its x, up to its
+# baseline y) to the line's ends, the lower view's copy shifted left by its disparity.
+label_box=$(awk -F'[ ,]+' '
+  $1 == "Text" && $2 == "Lower" { tx = $4; ty = $5 }
+  $1 == "Line" && tx != "" && lx == "" { lx = $2; ly = $3; mx = $5; my = $6 }
+  END {
+    left = (tx < lx ? tx : lx); right = (mx > lx ? mx : lx); right = (right > tx + 120 ? right : tx + 120)
+    top = (my < ly ? my : ly); top = (top < ty - 24 ? top : ty - 24)
+    bottom = (ly > ty ? ly : ty)
+    print left - 80, top - 10, right + 20, bottom + 10
+  }' "$course/Corpus/Skull/Slide6/"*.scp)
+read -r box_left box_top box_right box_bottom <<<"$label_box"
 mask_label() {
-  convert "$1" -fill black -draw "rectangle 130,195 480,280" \
-    -draw "rectangle 130,$((195 + lower_top)) 480,$((280 + lower_top))" "$2"
+  convert "$1" -fill black -draw "rectangle $box_left,$box_top $box_right,$box_bottom" \
+    -draw "rectangle $box_left,$((box_top + lower_top)) $box_right,$((box_bottom + lower_top))" "$2"
 }
 mask_label "$before" "$shots/before-masked.png"
 mask_label "$after" "$shots/after-masked.png"
