@@ -89,8 +89,17 @@ void copyVolume(CopyScreen& screen, CopyTally& tally) {
 
 void copyCombinedFiles(CopyTally& tally) {
     for (const CombinedFile& file : kCombinedFiles) {
-        if (!copyFileOver(sourceRoot + file.source, installRoot + file.target)) {
+        const std::string source = sourceRoot + file.source;
+        const std::string target = installRoot + file.target;
+        if (!copyFileOver(source, target)) {
             ++tally.failures;
+            continue;
+        }
+        // The copy keeps the CD file's attributes, read-only included, as Windows' CopyFile
+        // does; Wine's CopyFile leaves them out, so they are set here in so many words.
+        const DWORD attributes = GetFileAttributesA(source.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES) {
+            SetFileAttributesA(target.c_str(), attributes & ~FILE_ATTRIBUTE_DIRECTORY);
         }
     }
 }

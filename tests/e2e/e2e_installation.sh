@@ -197,5 +197,5 @@ store_calibration 0
 start_program
 answer_message_box "No Program Directory!" "$artifacts/09-no-program-directory.png"
 wait_for_exit $program 60
-expect_equal "exit code" 0 "$program_status"
+expect_equal "exit code (the program could not start)" 1 "$program_status"
 finish
