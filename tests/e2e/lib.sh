@@ -143,38 +143,6 @@ leave_through_intro_and_quit() {
   xdotool mousemove 120 690 click 1
 }
 
-# Waits up to `seconds` for a window titled `title` (a pattern: "." matches any character);
-# prints its id.
-wait_for_window() {
-  local title=$1 seconds=$2 waited=0 id
-  while [ $waited -lt $((seconds * 10)) ]; do
-    id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  return 1
-}
-
-# Answers the message box titled `title` with a key (Return unless given), after a
-# screenshot of it.
-answer_message_box() {
-  local title=$1 shot=$2 key=${3:-Return} id
-  if ! id=$(wait_for_window "$title" 20); then
-    echo "FAIL: no message box \"$title\""
-    failures=$((failures + 1))
-    return 0
-  fi
-  echo "ok: message box \"$title\" shown"
-  sleep 0.3
-  screenshot "$shot"
-  xdotool windowfocus --sync "$id" 2>/dev/null || true
-  xdotool key "$key"
-}
-
 # From a slide back to the table of contents: a key opens the slide chooser, then its
 # "Table of Contents" button.
 back_to_contents() {
