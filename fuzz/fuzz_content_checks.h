@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "content/colours.h"
+#include "fuzz_check.h"
 #include "content/slide_element.h"
 #include "content/slide_reading.h"
 
@@ -28,12 +29,6 @@ struct FuzzTables {
 
     FuzzTables& reset();
 };
-
-inline void fuzzCheck(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 // The list holds N within bounds, the end marker after it, NUL-terminated texts, and the
 // named colours are untouched; hexadecimal colours took entries 10 to 199, each once.

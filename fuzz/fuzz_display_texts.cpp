@@ -2,6 +2,7 @@
 // registry and the system: version numbers, the three code settings, the stored correction
 // and the drive list. Every input gives a result within its limits, and every code built
 // from the settings stays on the screen.
+#include "fuzz_check.h"
 #include "display/calibration_rules.h"
 #include "display/decimal_text.h"
 #include "display/display_check_rules.h"
@@ -16,24 +17,18 @@
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
 void checkCode(const SwitchCode& code) {
-    require(code.count <= kMaxSwitchSteps);
+    fuzzCheck(code.count <= kMaxSwitchSteps);
     for (std::size_t i = 0; i < code.count; ++i) {
         const SwitchStep& step = code.steps[i];
         if (step.kind == SwitchStep::Fill) {
-            require(step.x >= 0 && step.y >= 0 && step.width > 0 && step.height > 0);
-            require(step.x + step.width <= kStereoScreen.width);
-            require(step.y + step.height <= kStereoScreen.height);
+            fuzzCheck(step.x >= 0 && step.y >= 0 && step.width > 0 && step.height > 0);
+            fuzzCheck(step.x + step.width <= kStereoScreen.width);
+            fuzzCheck(step.y + step.height <= kStereoScreen.height);
         } else if (step.kind == SwitchStep::Line) {
-            require(step.y >= 0 && step.y < kStereoScreen.height);
+            fuzzCheck(step.y >= 0 && step.y < kStereoScreen.height);
         } else {
-            require(step.milliseconds <= 2147483647u);
+            fuzzCheck(step.milliseconds <= 2147483647u);
         }
     }
 }
@@ -43,7 +38,7 @@ void checkCode(const SwitchCode& code) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    require(!std::isnan(decimalTextValue(text)));
+    fuzzCheck(!std::isnan(decimalTextValue(text)));
     newestVersionStep(false, text, "5.0");
 
     // Three settings texts, separated by the first two line feeds.
@@ -56,16 +51,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view timeToGo =
         second == std::string_view::npos ? std::string_view() : text.substr(second + 1);
     const SwitchCodeSettings settings = switchCodeSettingsFrom(linesToGo, linesToNoGo, timeToGo);
-    require(settings.timeToGo >= 0);
+    fuzzCheck(settings.timeToGo >= 0);
     checkCode(onCode(settings, kStereoScreen));
     checkCode(offCode(settings, kStereoScreen));
 
     const int correction = storedCorrection(text);
-    require(correction >= -kMaxAlignmentOffset && correction <= kMaxAlignmentOffset);
+    fuzzCheck(correction >= -kMaxAlignmentOffset && correction <= kMaxAlignmentOffset);
 
     for (const std::string& root : driveRootsToScan(text)) {
-        require(!root.empty() && root.size() <= size);
-        require(root.find('\0') == std::string::npos);
+        fuzzCheck(!root.empty() && root.size() <= size);
+        fuzzCheck(root.find('\0') == std::string::npos);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // config.dat and abstract.txt on arbitrary bytes: the series list fills at most its 20
 // rows with terminated, cut fields, and an abstract gives at most six lines of at most 43
 // characters, each without a line end.
+#include "fuzz_check.h"
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,33 +11,23 @@
 
 #include "dialogs/series_list.h"
 
-namespace {
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     static const auto table = std::make_unique<SeriesEntry[][kMaxSeries]>(1);
     std::memset(table[0], 0x55, sizeof(SeriesEntry) * kMaxSeries);
     const int rows = readSeriesList(bytes, table[0]);
-    require(rows >= 0 && rows <= kMaxSeries);
+    fuzzCheck(rows >= 0 && rows <= kMaxSeries);
     for (int i = 0; i < rows; ++i) {
         const SeriesEntry& row = table[0][i];
-        require(std::memchr(row.directory, '\0', sizeof row.directory) != nullptr);
-        require(std::memchr(row.title, '\0', sizeof row.title) != nullptr);
+        fuzzCheck(std::memchr(row.directory, '\0', sizeof row.directory) != nullptr);
+        fuzzCheck(std::memchr(row.title, '\0', sizeof row.title) != nullptr);
     }
 
     for (const std::string& line : readAbstractLines(bytes)) {
-        require(line.size() <= kAbstractLineLength);
-        require(line.find_first_of("\r\n") == std::string::npos);
+        fuzzCheck(line.size() <= kAbstractLineLength);
+        fuzzCheck(line.find_first_of("\r\n") == std::string::npos);
     }
-    require(readAbstractLines(bytes).size() <= kAbstractLines);
+    fuzzCheck(readAbstractLines(bytes).size() <= kAbstractLines);
     return 0;
 }
