@@ -19,10 +19,6 @@ course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT
 skull="$course/Corpus/Skull"
 
-check() { # description, condition (a command)
-  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
-
 echo "== a side-by-side camera picture (made here from a demo picture for cross viewing)"
 picture=$(ls "$skull"/Slide2/*.duo | head -1)
 "$tools/duo" compose --style cross "$picture" "$artifacts/camera-cross.png" >/dev/null

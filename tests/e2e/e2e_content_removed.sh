@@ -35,25 +35,13 @@ check_alive() {
   fi
 }
 
-# From a presentation (or from the table of contents itself) back to the table of
-# contents: a key opens the slide chooser, whose "Table of Contents" button leaves.
-leave_to_contents() {
-  if ! contents_visible; then
-    xdotool key n
-    sleep 1.5
-    xdotool mousemove 232 672 click 1
-  fi
-  press_until_contents 30 || true
-}
-
 run_program_in "$course" "$exe" &
 program=$!
 wait_for_program_window "CorpusView" 30
 press_until_contents 30 || true
 
 echo "== Lecture Mode through the bad slides"
-xdotool mousemove 470 604 click 1 # "  Lecture Mode"
-xdotool mousemove 903 689 click 1 # "Begin"
+begin_in_mode Lecture
 sleep 2
 for _ in $(seq 1 14); do
   xdotool mousemove 512 200 click 1
@@ -61,18 +49,17 @@ for _ in $(seq 1 14); do
 done
 screenshot "$artifacts/01-after-bad-slides.png"
 check_alive "after slides with a cut picture, a script and a picture that are directories"
-leave_to_contents
+back_to_contents
 
 echo "== Tutorial Mode: the course taken away in the middle of a slide, then put back"
-xdotool mousemove 470 646 click 1 # "  Tutorial Mode"
-xdotool mousemove 903 689 click 1 # "Begin"
+begin_in_mode Tutorial
 sleep 3
 mv "$course/Corpus" "$course/Corpus.out"
 sleep 12
 screenshot "$artifacts/02-course-taken-away.png"
 check_alive "with the course taken away"
 mv "$course/Corpus.out" "$course/Corpus"
-leave_to_contents
+back_to_contents
 screenshot "$artifacts/03-contents-again.png"
 xdotool mousemove 120 690 click 1 # "Quit"
 wait_for_exit $program 60

@@ -57,10 +57,6 @@ panel_up() {
   white=$(count_colour_in "$1" 255,255,255 "$lower_panel")
   [ "$black" -gt $((width * height * 3 / 4)) ] && [ "$white" -gt 50 ]
 }
-check() { # description, condition (a command)
-  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failures=$((failures + 1)); fi
-}
-
 run_program_in "$course" "$exe" &
 program=$!
 wait_for_program_window "CorpusView" 30

@@ -144,12 +144,15 @@ leave_through_intro_and_quit() {
 }
 
 # From a slide back to the table of contents: a key opens the slide chooser, then its
-# "Table of Contents" button.
+# "Table of Contents" button. Nothing is pressed when the table of contents already shows
+# (a series that ran to its end), where that button's place is another control's.
 back_to_contents() {
-  xdotool key n
-  sleep 1.5
-  xdotool mousemove 232 672 click 1
-  press_until_contents 20 || true
+  if ! contents_visible; then
+    xdotool key n
+    sleep 1.5
+    xdotool mousemove 232 672 click 1
+  fi
+  press_until_contents 30 || true
 }
 
 # Checks a mode in the table of contents ("Lecture" or "Tutorial") and begins.
