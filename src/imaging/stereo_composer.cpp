@@ -93,12 +93,19 @@ void blackOut(PixelImage& screen, const BlackOut& r) {
 }
 
 PixelImage composeStereoImage(const DuoFile& file, int lowerImageTop) {
-    PixelImage screen(kCompositeWidth, kCompositeHeight, 0);
+    PixelImage screen;
+    composeStereoImage(file, lowerImageTop, screen);
+    return screen;
+}
+
+void composeStereoImage(const DuoFile& file, int lowerImageTop, PixelImage& screen) {
+    screen.width = kCompositeWidth;
+    screen.height = kCompositeHeight;
+    screen.pixels.assign(static_cast<std::size_t>(kCompositeWidth) * kCompositeHeight, 0u);
     const StereoSteps steps = stereoSteps(file.placement, lowerImageTop);
     copyViewRows(screen, file.lower, steps.lower);
     copyViewRows(screen, file.upper, steps.upper);
     for (const BlackOut& rectangle : steps.blackOuts) {
         blackOut(screen, rectangle);
     }
-    return screen;
 }

@@ -64,3 +64,6 @@ void blackOut(PixelImage& screen, const BlackOut& rectangle);
 
 // The whole composition: a 1024 x 768 image.
 PixelImage composeStereoImage(const DuoFile& file, int lowerImageTop);
+// The same into `screen`, which is made 1024 x 768 and black first; a caller that composes
+// many pictures keeps one buffer.
+void composeStereoImage(const DuoFile& file, int lowerImageTop, PixelImage& screen);
