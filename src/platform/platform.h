@@ -39,6 +39,8 @@ class Platform {
     virtual BOOL exitWindows(UINT flags, DWORD reason) = 0;
     // SystemParametersInfoA with SPI_SETSCREENSAVEACTIVE.
     virtual BOOL setScreenSaverActive(BOOL active) = 0;
+    // ClipCursor: confines the mouse of the whole desktop, or frees it (nullptr).
+    virtual BOOL clipCursor(const RECT* area) = 0;
     virtual MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
                                 DWORD_PTR parameters) = 0;
 };

@@ -76,6 +76,7 @@ class Win32Platform final : public Platform {
     BOOL setScreenSaverActive(BOOL active) override {
         return SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active, nullptr, 0);
     }
+    BOOL clipCursor(const RECT* area) override { return ClipCursor(area); }
     MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
                         DWORD_PTR parameters) override {
         return mciSendCommandA(device, message, flags, parameters);

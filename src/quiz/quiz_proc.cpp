@@ -75,7 +75,7 @@ void releaseQuestion(HDC dc) {
         DeleteObject(session.whitePen);
         session.whitePen = nullptr;
     }
-    ClipCursor(nullptr);
+    platform().clipCursor(nullptr);
     session.step = OpenStep;
 }
 
@@ -134,7 +134,7 @@ int openQuestion(const char* queryName, HDC dc, int slide) {
         return abandonQuestion(dc);
     }
     const RECT clip = {kQuizMouseClip[0], kQuizMouseClip[1], kQuizMouseClip[2], kQuizMouseClip[3]};
-    ClipCursor(&clip);
+    platform().clipCursor(&clip);
     if (!saveScreenArea(session.panelUpper, dc, session.layout.upperPanel) ||
         !saveScreenArea(session.panelLower, dc, session.layout.lowerPanel)) {
         return abandonQuestion(dc);

@@ -38,17 +38,22 @@ check "an anaglyph of 1024 x 728" test "$(identify -format %wx%h "$artifacts/sli
 echo "== slides the program cannot show whole"
 cp -r "$skull/Slide3" "$artifacts/unknown-keyword"
 mkdir -p "$course/Corpus/Broken"
-for case in unknown-keyword no-script not-duo; do
+for case in unknown-keyword no-script not-duo no-query; do
   rm -rf "$course/Corpus/Broken/Slide1"
-  cp -r "$skull/Slide3" "$course/Corpus/Broken/Slide1"
+  source=Slide3
+  mode=lecture
+  [ $case = no-query ] && source=Slide6 && mode=tutorial # the question of the Teeth slide
+  cp -r "$skull/$source" "$course/Corpus/Broken/Slide1"
   slide="$course/Corpus/Broken/Slide1"
   case $case in
   unknown-keyword) printf 'Image front\nWobble 3\n' >"$(ls "$slide"/*.scp)" ;;
   no-script) rm "$slide"/*.scp ;;
   not-duo) cp "$course/Corpus/program/intro.bmp" "$(ls "$slide"/*.duo | head -1)" ;;
+  no-query) rm "$slide"/*.qer ;;
   esac
   status=0
-  "$tools/slide-preview" "$slide" "$artifacts/broken-$case.png" 2>"$artifacts/broken-$case.txt" || status=$?
+  "$tools/slide-preview" --mode $mode "$slide" "$artifacts/broken-$case.png" \
+    2>"$artifacts/broken-$case.txt" || status=$?
   check "$case: the preview fails" test "$status" = 1
   check "$case: and says why" grep -q "cannot be shown whole" "$artifacts/broken-$case.txt"
 done

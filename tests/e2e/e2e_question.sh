@@ -97,6 +97,35 @@ check "a screen was taken before it" test -n "$before"
 before=${before:-$shot}
 cp "$before" "$artifacts/01-before-question.png"
 
+echo "== the preview's question equals the screen"
+# slide-preview of the build under test in Tutorial flow; its standard error names the
+# group that shows the question. The mouse rests at (300, 340): the quiz pointer is not
+# drawn before it moves, but its places are masked in case the window system moved it.
+# The "Upper teeth" line is counted apart, as in the user walk: a sloped line may step one
+# pixel apart between Wine's X11 display and the memory screen.
+sleep 0.5
+screenshot "$artifacts/02-question-unmoved.png"
+(cd "$course" && wine "$(dirname "$exe")/tools/slide-preview.exe" --groups --mode tutorial \
+  "Corpus/Skull/Slide$slide" "$artifacts/preview-question.png" </dev/null >/dev/null \
+  2>"$shots/preview.txt") || true
+group=$(sed -n 's/.*question lower at group \([0-9]*\),.*/\1/p' "$shots/preview.txt")
+check "the preview names the question's group" test -n "$group"
+masks=(-fill black -draw "rectangle 300,340 331,371" -draw "rectangle 300,744 331,767"
+  -draw "rectangle 590,128 841,180" -draw "rectangle 577,532 826,584")
+differing_masked() { # screenshot, preview: pixels differing outside the masks
+  convert "$1" "$2" -compose difference -composite -separate -evaluate-sequence max \
+    -threshold 0 "${masks[@]}" -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+preview="$artifacts/preview-question-step${group:-0}.png"
+if [ -f "$preview" ]; then
+  expect_equal "pixels differing from the preview's question, the line aside" 0 \
+    "$(differing_masked "$artifacts/02-question-unmoved.png" "$preview")"
+  check "the question's panel in the preview" \
+    test "$(count_colour_in "$preview" 255,255,255 "$upper_panel")" -gt 50
+else
+  check "the preview wrote the question's group $preview" false
+fi
+
 xdotool mousemove 320 300 # the quiz's pointer appears once the mouse moves
 sleep 0.7
 screenshot "$artifacts/02-question.png"

@@ -61,7 +61,7 @@ void slideCard(std::ostringstream& out, const SheetSlide& s) {
             out << "<li class=\"problem\">" << escaped(c) << "</li>\n";
         }
         for (const std::string& p : s.preview) {
-            const bool note = p.find("left out") != std::string::npos;
+            const bool note = p.rfind("cannot be shown whole", 0) != 0;
             out << "<li class=\"" << (note ? "note" : "problem") << "\">preview: " << escaped(p)
                 << "</li>\n";
         }

@@ -15,7 +15,7 @@ struct SheetSlide {
     std::string script;               // the script file read in the chosen mode; empty: none
     int elements[3] = {};             // in Lecture, Tutorial and Quiz mode
     std::vector<std::string> checks;  // coursecheck's findings on the slide
-    std::vector<std::string> preview; // what the preview could not show, or left out
+    std::vector<std::string> preview; // what the preview could not show, and its notes
     std::vector<std::string> images;  // final screen, then each wait's, relative to the page
 };
 

@@ -154,11 +154,12 @@ SlidePlan teeth() {
     p.labels = {{"Upper teeth", "upper teeth", 190, -40}, {"Lower teeth", "lower teeth", -190, 40}};
     p.narrations = {{"teeth", "The upper teeth sit in the maxilla, the lower teeth in the "
                               "mandible. Point to the lower teeth."}};
+    // The panel stays clear of the "Upper teeth" label that is on the screen before it.
     p.queries = {{"lower",
                   640,
-                  70,
+                  230,
                   980,
-                  140,
+                  300,
                   3,
                   {"Locate the", "lower teeth", "with the pointer."},
                   "lower teeth",

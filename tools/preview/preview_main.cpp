@@ -26,10 +26,12 @@ constexpr const char* kUsage =
     "  --style S            over-under (the screen, default), anaglyph (red-cyan glasses),\n"
     "                       parallel or cross (the two views side by side)\n"
     "  --groups             also the screen at each wait: OUT-stepK.png (each click in\n"
-    "                       Lecture and Quiz flow, each Delay in Tutorial flow)\n"
+    "                       Lecture and Quiz flow, each Delay in Tutorial flow, each\n"
+    "                       question's panel)\n"
     "The slides of the series before it are played first, as the program plays them, so\n"
     "that colours and text sizes set earlier are in force. Exit status 1 when a slide\n"
-    "cannot be shown whole (no script, a script cut short, a picture that is no DUO file).\n";
+    "cannot be shown whole (no script, a script cut short, a picture that is no DUO file,\n"
+    "a question without its query file).\n";
 
 struct Options {
     PreviewSettings settings;

@@ -37,6 +37,9 @@ class PreviewPlatform : public Platform {
     LONG dialogBaseUnits() override { return win32_.dialogBaseUnits(); }
     BOOL exitWindows(UINT, DWORD) override { return FALSE; }
     BOOL setScreenSaverActive(BOOL) override { return TRUE; }
+    // The mouse is the desktop's: a question played here must not confine or free it under
+    // a program that runs beside the preview.
+    BOOL clipCursor(const RECT*) override { return TRUE; }
     // No sound: every device fails to open, as on a computer without one.
     MCIERROR mciCommand(MCIDEVICEID, UINT, DWORD_PTR, DWORD_PTR) override {
         return MCIERR_DEVICE_NOT_INSTALLED;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 #include "app/messages.h"
 #include "app/playback.h"
 #include "app/presentation_entry.h"
@@ -10,9 +12,12 @@
 #include "app/state_handlers.h"
 #include "content/content_files.h"
 #include "content/content_globals.h"
+#include "content/content_paths.h"
 #include "content/script_line.h"
 #include "display/display_globals.h"
 #include "preview/preview_platform.h"
+#include "quiz/query_file.h"
+#include "quiz/quiz_proc.h"
 
 namespace {
 
@@ -117,6 +122,60 @@ void resumeFromWait() {
     postProceed(nullptr, ProceedNextElement);
 }
 
+// Where a click answers the question `name`, from its query file; empty when the file
+// cannot be read as a question.
+std::string answerRegion(const std::string& name) {
+    const auto bytes = readContentFile(slideDirectory + name + ".qer");
+    if (!bytes) {
+        return {};
+    }
+    const QueryFileReading reading = readQueryFile(*bytes);
+    if (reading.status != QueryFileStatus::Read) {
+        return {};
+    }
+    const QueryTarget& t = reading.query.target;
+    char region[64];
+    std::snprintf(region, sizeof region, "(%ld,%ld)-(%ld,%ld)", static_cast<long>(t.left),
+                  static_cast<long>(t.top), static_cast<long>(t.right),
+                  static_cast<long>(t.bottom));
+    return region;
+}
+
+// Plays a "Query" element with the program's own question: its panel with the prompts in
+// both views, which is one of the slide's waits, then its close as after a right answer,
+// which puts back the screen under the panel. The quiz pointer is left out, as it is on
+// the screen until the student moves the mouse.
+void playQuestion(const MemoryScreen& screen, SlideScreens& shown, bool keepStops) {
+    const std::string name(textFieldView(slideElements[elementIndex].text));
+    const auto ask = [&](UINT message, WPARAM code) {
+        return QuizProc(nullptr, message, code, 0, slideElements[elementIndex].text, slideImage,
+                        screenDC, currentSlide);
+    };
+    constexpr int kAwaitClick = 2;
+    if (ask(WM_PROCEED, ProceedBegin) == QuizRepost) {
+        ask(WM_PROCEED, ProceedBegin);
+    }
+    if (quizStep() != kAwaitClick) {
+        shown.problems.push_back("the question " + name + " cannot be shown: " + slideDirectory +
+                                 name + ".qer is missing or holds no question");
+    } else {
+        if (keepStops) {
+            shown.stops.push_back(screen.picture());
+        }
+        shown.notes.push_back(
+            "question " + name +
+            (keepStops ? " at group " + std::to_string(shown.stops.size()) : std::string()) +
+            ", answered by a click inside " + answerRegion(name));
+        if (ask(WM_TIMER, QuizCloseTimer) == QuizRepost) {
+            ask(WM_PROCEED, ProceedBegin);
+        }
+    }
+    presentationState = PresentingState;
+    if (modeFlags.tutorialMode != 0 && delayRunning == 0) {
+        postProceed(nullptr, ProceedNextElement);
+    }
+}
+
 bool hasScript(const std::string& directory) {
     const SlideDirectory files = slideDirectoryAt(directory);
     return files.findFirst("*.scp").has_value() ||
@@ -149,14 +208,7 @@ SlideScreens playSlide(const MemoryScreen& screen, PreviewPlatform& seam, bool k
             continue;
         }
         if (code == ProceedBegin && presentationState == QueryState) {
-            // The question panels are left out: the slide goes on as after an answer.
-            shown.notes.push_back("question " +
-                                  std::string(textFieldView(slideElements[elementIndex].text)) +
-                                  " left out: the preview does not show question panels yet");
-            presentationState = PresentingState;
-            if (delayRunning == 0) {
-                postProceed(nullptr, ProceedNextElement);
-            }
+            playQuestion(screen, shown, keepStops);
             continue;
         }
         if (keepStops) {

@@ -18,7 +18,7 @@ struct SlideScreens {
     int elementCount = 0;
     // Why the slide cannot be shown whole; empty when it can.
     std::vector<std::string> problems;
-    // What the preview leaves out (the question panels).
+    // What an author should know besides: where each question is shown and answered.
     std::vector<std::string> notes;
 };
 

@@ -86,6 +86,8 @@ class FakePlatform : public Platform {
     LONG dialogBaseUnits() override;
     BOOL exitWindows(UINT flags, DWORD reason) override;
     BOOL setScreenSaverActive(BOOL active) override;
+    // The real confinement: the tests read it back with GetClipCursor.
+    BOOL clipCursor(const RECT* area) override { return ClipCursor(area); }
     MCIERROR mciCommand(MCIDEVICEID device, UINT message, DWORD_PTR flags,
                         DWORD_PTR parameters) override;
 
