@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
     for (const SheetSeries& s : plan->series) {
         for (const SheetSlide& slide : s.slides) {
             ++slides;
-            troubled += slide.checks.empty() && slide.preview.empty() ? 0 : 1;
+            troubled += hasProblems(slide) ? 1 : 0;
         }
     }
     std::cout << (out / "index.html").string() << ": " << slides << " slides, " << troubled

@@ -53,15 +53,16 @@ void slideCard(std::ostringstream& out, const SheetSlide& s) {
     out << "<div>script: " << (s.script.empty() ? "none" : escaped(s.script)) << "</div>\n";
     out << "<div>elements: lecture " << s.elements[0] << ", tutorial " << s.elements[1] << ", quiz "
         << s.elements[2] << "</div>\n";
-    if (s.checks.empty() && s.preview.empty()) {
+    if (!hasProblems(s)) {
         out << "<div class=\"ok\">coursecheck: no problems</div>\n";
-    } else {
+    }
+    if (!s.checks.empty() || !s.preview.empty()) {
         out << "<ul>\n";
         for (const std::string& c : s.checks) {
             out << "<li class=\"problem\">" << escaped(c) << "</li>\n";
         }
         for (const std::string& p : s.preview) {
-            const bool note = p.rfind("cannot be shown whole", 0) != 0;
+            const bool note = !isPreviewProblem(p);
             out << "<li class=\"" << (note ? "note" : "problem") << "\">preview: " << escaped(p)
                 << "</li>\n";
         }

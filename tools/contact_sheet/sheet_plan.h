@@ -2,6 +2,7 @@
 // with each slide's script, element counts and the problems coursecheck finds on it.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,17 @@ struct SheetSlide {
     std::vector<std::string> preview; // what the preview could not show, and its notes
     std::vector<std::string> images;  // final screen, then each wait's, relative to the page
 };
+
+// A line of the preview that says the slide cannot be shown whole; the others are notes.
+inline bool isPreviewProblem(const std::string& line) {
+    return line.rfind("cannot be shown whole", 0) == 0;
+}
+
+// Whether coursecheck or the preview found a problem on the slide.
+inline bool hasProblems(const SheetSlide& slide) {
+    return !slide.checks.empty() ||
+           std::any_of(slide.preview.begin(), slide.preview.end(), isPreviewProblem);
+}
 
 struct SheetSeries {
     std::string directory; // the series directory's name
