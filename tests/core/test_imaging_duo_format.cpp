@@ -169,7 +169,7 @@ TEST(DuoFormat, NeverReadsPastTheEndOfATruncatedFile) {
     }
     // A file exactly as long as its header and two tiny views: each view block is too
     // short for the 40 inverted header bytes, and nothing past the file may be read.
-    for (std::uint32_t viewSize : {0u, 1u, 39u}) {
+    for (std::uint32_t viewSize = 0; viewSize < 40; ++viewSize) {
         std::vector<std::uint8_t> tiny(file.begin(), file.begin() + kDuoHeaderSize);
         putU32(&tiny[17], viewSize);
         tiny.resize(kDuoHeaderSize + 2 * std::size_t{viewSize}, 0xFF);

@@ -1,14 +1,17 @@
 // Photographs as cameras store them: the EXIF orientation of a JPEG file found or refused
-// on hostile bytes, pictures turned by each orientation, duo pack standing a turned
-// photograph upright and saying so, and its warnings about pairs that cannot match.
+// on hostile bytes, the EXIF block and the multi-picture index read inside every cut of
+// them, pictures turned by each orientation, duo pack standing a turned photograph upright
+// and saying so, and its warnings about pairs that cannot match.
 #include <gtest/gtest.h>
 
 #include <stb/stb_image_write.h>
 
 #include "common/exif_orientation.h"
+#include "common/mpo_reader.h"
 #include "common/picture_files.h"
 #include "duo/duo_commands.h"
 #include "duo/pack_warnings.h"
+#include "stereo_test_pictures.h"
 #include "tools_test_support.h"
 
 namespace {
@@ -89,6 +92,46 @@ TEST(ExifOrientation, FoundInEitherByteOrderAndRefusedWhenMalformed) {
     Bytes cut = jpegWith(exifSegment(tiffBlock(6, false, 8, 2)));
     cut.resize(cut.size() - 12); // the second entry's bytes are gone
     EXPECT_EQ(jpegExifOrientation(cut), 0);
+}
+
+// The file's bytes up to the segment that starts at `segment`, and that segment cut to
+// `bodyBytes` bytes after its length field, the length field saying so: the segment ends
+// where the file ends, so a read past the segment is a read past the buffer.
+Bytes cutSegment(const Bytes& file, std::size_t segment, std::size_t bodyBytes) {
+    Bytes cut(file.begin(), file.begin() + static_cast<long>(segment + 4 + bodyBytes));
+    cut[segment + 2] = static_cast<std::uint8_t>((bodyBytes + 2) >> 8);
+    cut[segment + 3] = static_cast<std::uint8_t>(bodyBytes + 2);
+    return cut;
+}
+
+std::size_t segmentBody(const Bytes& file, std::size_t segment) {
+    return (std::size_t{file[segment + 2]} << 8 | file[segment + 3]) - 2;
+}
+
+TEST(CameraReaders, EveryCutOfTheExifBlockOrTheMultiPictureIndexStaysInsideTheFile) {
+    // The EXIF block: the orientation is found once its entry is whole (6 bytes of "Exif",
+    // 8 of TIFF header, 2 of count, 12 of entry).
+    const Bytes exif = jpegWith(exifSegment(tiffBlock(6, true)));
+    const std::size_t app1 = 8;
+    for (std::size_t body = 0; body <= segmentBody(exif, app1); ++body) {
+        EXPECT_EQ(jpegExifOrientation(cutSegment(exif, app1, body)), body >= 28 ? 6 : 0) << body;
+    }
+    // The multi-picture index: the pictures are listed only from the whole index on.
+    const Bytes jpeg = {0xFF, 0xD8, 0xFF, 0xD9};
+    const Bytes mpo = makeMpo(jpeg, jpeg);
+    const std::size_t app2 = 2 + 12;
+    ASSERT_EQ(mpo[app2 + 1], 0xE2);
+    std::string error;
+    for (std::size_t body = 0; body < segmentBody(mpo, app2); ++body) {
+        EXPECT_FALSE(readMpoIndex(cutSegment(mpo, app2, body), error)) << body;
+    }
+    // And every prefix of the whole file: the pictures lie past the index.
+    for (std::size_t length = 0; length <= mpo.size(); ++length) {
+        EXPECT_EQ(readMpoIndex(Bytes(mpo.begin(), mpo.begin() + static_cast<long>(length)), error)
+                      .has_value(),
+                  length == mpo.size())
+            << length;
+    }
 }
 
 TEST(ExifOrientation, EachOrientationTurnsThePictureToStandUpright) {

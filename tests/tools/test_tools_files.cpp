@@ -84,6 +84,15 @@ TEST(WaveFiles, PlayablePcmOnly) {
             EXPECT_FALSE(info.problem.empty()) << c.what;
         }
     }
+    // Every prefix of a playable wave, each in a buffer of exactly its length: the walk over
+    // the chunks never reads past the end, and the wave is playable once its data chunk's
+    // header is there (44 bytes).
+    const std::vector<std::uint8_t> whole = wave(1, 8, 8);
+    for (std::size_t length = 0; length <= whole.size(); ++length) {
+        const std::vector<std::uint8_t> cut(whole.begin(),
+                                            whole.begin() + static_cast<long>(length));
+        EXPECT_EQ(inspectWave(cut).valid, length >= 44) << length;
+    }
 }
 
 TEST(HelpPictures, EightBitFilesPassTheProgramsCheckWithEitherColourCount) {
