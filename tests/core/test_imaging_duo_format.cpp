@@ -2,6 +2,7 @@
 // and every way a file can fall short of its own numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -170,9 +171,11 @@ TEST(DuoFormat, NeverReadsPastTheEndOfATruncatedFile) {
     // A file exactly as long as its header and two tiny views: each view block is too
     // short for the 40 inverted header bytes, and nothing past the file may be read.
     for (std::uint32_t viewSize = 0; viewSize < 40; ++viewSize) {
-        std::vector<std::uint8_t> tiny(file.begin(), file.begin() + kDuoHeaderSize);
+        // Made at its final length: a buffer with room beyond its end would hide a read
+        // past the file from the address sanitizer.
+        std::vector<std::uint8_t> tiny(kDuoHeaderSize + 2 * std::size_t{viewSize}, 0xFF);
+        std::copy_n(file.begin(), kDuoHeaderSize, tiny.begin());
         putU32(&tiny[17], viewSize);
-        tiny.resize(kDuoHeaderSize + 2 * std::size_t{viewSize}, 0xFF);
         DuoFile duo;
         EXPECT_EQ(readDuoFile(tiny, duo), DuoStatus::BadLowerView) << viewSize;
     }
