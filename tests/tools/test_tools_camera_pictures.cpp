@@ -1,12 +1,14 @@
 // Photographs as cameras store them: the EXIF orientation of a JPEG file found or refused
 // on hostile bytes, the EXIF block and the multi-picture index read inside every cut of
-// them, pictures turned by each orientation, duo pack standing a turned photograph upright
-// and saying so, and its warnings about pairs that cannot match.
+// them, Huffman tables the decoder must not see, pictures turned by each orientation, duo
+// pack standing a turned photograph upright and saying so, and its warnings about pairs
+// that cannot match.
 #include <gtest/gtest.h>
 
 #include <stb/stb_image_write.h>
 
 #include "common/exif_orientation.h"
+#include "common/jpeg_huffman_check.h"
 #include "common/mpo_reader.h"
 #include "common/picture_files.h"
 #include "duo/duo_commands.h"
@@ -191,6 +193,47 @@ TEST(ExifOrientation, DuoPackStandsATurnedPhotographUprightAndSaysSo) {
     ASSERT_TRUE(view) << error;
     EXPECT_LT(view->at(512, 60).red, 60);
     EXPECT_GT(view->at(512, 300).red, 200);
+}
+
+// A DHT segment with one table of `codes` codes (all of one length each up to 16).
+Bytes huffmanSegment(int codes) {
+    Bytes s = {0xFF, 0xC4};
+    put16(s, static_cast<unsigned>(2 + 17 + codes), true);
+    s.push_back(0x10); // an AC table, number 0
+    for (int length = 1; length <= 16; ++length) {
+        s.push_back(static_cast<std::uint8_t>(length < 16 ? 16 : codes - 15 * 16));
+    }
+    s.insert(s.end(), static_cast<std::size_t>(codes), 0x01);
+    return s;
+}
+
+TEST(JpegHuffmanTables, MoreThan256CodesAreRefusedWhereverTheDecoderWouldReadThem) {
+    Bytes afterScan = jpegWith({});
+    const Bytes late = huffmanSegment(257);
+    // Entropy-coded data with a stuffed 0xFF and a restart marker, then the table.
+    afterScan.insert(afterScan.end() - 2, {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
+    afterScan.insert(afterScan.end() - 2, late.begin(), late.end());
+    Bytes inApp2 = {0xFF, 0xE2};
+    put16(inApp2, static_cast<unsigned>(late.size() + 2), true);
+    inApp2.insert(inApp2.end(), late.begin(), late.end());
+    const struct {
+        const char* what;
+        Bytes bytes;
+        bool fits;
+    } cases[] = {
+        {"256 codes", jpegWith(huffmanSegment(256)), true},
+        {"257 codes", jpegWith(huffmanSegment(257)), false},
+        {"257 codes after a scan", afterScan, false},
+        {"a table's bytes inside an application segment", jpegWith(inApp2), true},
+        {"not a JPEG", {'B', 'M', 0xFF, 0xC4}, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(jpegHuffmanTablesFit(c.bytes), c.fits) << c.what;
+    }
+    // A picture found by fuzzing: the decoder is not reached, and the reason is given.
+    std::string error;
+    EXPECT_FALSE(decodePicture(jpegWith(huffmanSegment(300)), error));
+    EXPECT_NE(error.find("Huffman table"), std::string::npos) << error;
 }
 
 TEST(PackWarnings, PairsThatCannotMatchAndViewsAtDifferentHeights) {

@@ -7,6 +7,7 @@
 #include <stb/stb_image.h>
 #include <stb/stb_image_write.h>
 
+#include "common/jpeg_huffman_check.h"
 #include "common/pixel_conversion.h"
 #include "imaging/dib_pixels.h"
 
@@ -140,6 +141,10 @@ std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std
             error = *problem;
             return std::nullopt;
         }
+    }
+    if (!jpegHuffmanTablesFit(bytes)) {
+        error = "a corrupt JPEG picture (a Huffman table lists more than 256 codes)";
+        return std::nullopt;
     }
     // Pictures beyond this many pixels are refused before they are decoded.
     constexpr long long kMaxPixels = 64LL << 20;

@@ -84,14 +84,15 @@ void checkQueryBytes(std::string_view bytes,
     if (readNumbers(lines[4], target, 4) < 4) {
         report(5, "needs four numbers: left, top, right and bottom");
     }
-    const int left = panel[0], top = panel[1], right = panel[2], bottom = panel[3];
-    const int depth = panel[4];
+    // Wide enough for the differences of any two numbers of the file.
+    const std::int64_t left = panel[0], top = panel[1], right = panel[2], bottom = panel[3];
+    const std::int64_t depth = panel[4];
     if (left < 0 || top < 0 || right > 1023 || bottom > 363 || left > right || top > bottom) {
         report(1, "the panel does not lie within the upper view (0 to 1023, 0 to 363)");
     } else if (left - depth < 0 || right - depth > 1023) {
         report(1, "the panel's lower copy, shifted left by its depth, leaves the view");
     }
-    const int tl = target[0], tt = target[1], tr = target[2], tb = target[3];
+    const std::int64_t tl = target[0], tt = target[1], tr = target[2], tb = target[3];
     if (tr - tl < 2 || tb - tt < 2) {
         report(5, "the answer region holds no point: its borders miss");
     } else if (tl >= kMouseRight || tt >= kMouseBottom || tr <= 0 || tb <= 0) {
