@@ -213,6 +213,8 @@ TEST(JpegHuffmanTables, MoreThan256CodesAreRefusedWhereverTheDecoderWouldReadThe
     // Entropy-coded data with a stuffed 0xFF and a restart marker, then the table.
     afterScan.insert(afterScan.end() - 2, {0x12, 0xFF, 0x00, 0x34, 0xFF, 0xD0, 0x56});
     afterScan.insert(afterScan.end() - 2, late.begin(), late.end());
+    Bytes filled = jpegWith(huffmanSegment(257));
+    filled.insert(filled.begin(), {0xFF, 0xFF, 0xFF});
     Bytes inApp2 = {0xFF, 0xE2};
     put16(inApp2, static_cast<unsigned>(late.size() + 2), true);
     inApp2.insert(inApp2.end(), late.begin(), late.end());
@@ -224,6 +226,7 @@ TEST(JpegHuffmanTables, MoreThan256CodesAreRefusedWhereverTheDecoderWouldReadThe
         {"256 codes", jpegWith(huffmanSegment(256)), true},
         {"257 codes", jpegWith(huffmanSegment(257)), false},
         {"257 codes after a scan", afterScan, false},
+        {"257 codes after fill bytes before the start", filled, false},
         {"a table's bytes inside an application segment", jpegWith(inApp2), true},
         {"not a JPEG", {'B', 'M', 0xFF, 0xC4}, true},
     };

@@ -57,10 +57,15 @@ std::size_t afterScanData(std::span<const std::uint8_t> bytes, std::size_t at) {
 } // namespace
 
 bool jpegHuffmanTablesFit(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < 2 || bytes[0] != kPrefix || bytes[1] != kStartOfImage) {
+    // The decoder takes fill bytes before the start marker too.
+    std::size_t at = 0;
+    while (at < bytes.size() && bytes[at] == kPrefix) {
+        ++at;
+    }
+    if (at == 0 || at >= bytes.size() || bytes[at] != kStartOfImage) {
         return true;
     }
-    std::size_t at = 2;
+    ++at;
     while (at < bytes.size()) {
         if (bytes[at] != kPrefix) {
             ++at; // the decoder passes over bytes between segments one by one
