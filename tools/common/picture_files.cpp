@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <fstream>
 
 #include <stb/stb_image.h>
@@ -151,9 +152,14 @@ std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std
     int width = 0;
     int height = 0;
     int channels = 0;
+    // What the header says is checked before the decoder takes memory for the pixels; a
+    // header the decoder cannot read is no picture to decode.
     if (stbi_info_from_memory(bytes.data(), static_cast<int>(bytes.size()), &width, &height,
-                              &channels) != 0 &&
-        static_cast<long long>(width) * height > kMaxPixels) {
+                              &channels) == 0) {
+        error = std::string("not a PNG, JPEG, BMP or PPM picture (") + stbi_failure_reason() + ")";
+        return std::nullopt;
+    }
+    if (std::llabs(static_cast<long long>(width) * height) > kMaxPixels) {
         error = "larger than 64 million pixels";
         return std::nullopt;
     }

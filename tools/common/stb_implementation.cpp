@@ -8,6 +8,9 @@
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_BMP
 #define STBI_ONLY_PNM
+// No side of a picture for a slide comes near this; a file that claims more is refused
+// before memory is taken for it.
+#define STBI_MAX_DIMENSIONS (1 << 15)
 #include <stb/stb_image.h>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
