@@ -135,6 +135,8 @@ TEST(PictureFiles, HostilePnmHeadersAreRefusedBeforeDecoding) {
         {std::string("P6\n4 4\n255\n") + std::string(47, 'x'), "shorter than its pixels"},
         {std::string("P6\n99999999999 99999999999 255\n"), "16 million"},
         {std::string("P5 # no numbers"), "without its width"},
+        {std::string("P5 # ends at CR\r888 888 888\n1 1 255\n"), "16-bit"}, // found by fuzzing
+        {std::string("P5 1234567890123 1 255\n"), "twelve digits"},
     };
     for (const auto& [text, reason] : cases) {
         std::string error;

@@ -40,7 +40,8 @@ std::optional<std::string> pnmProblem(const std::vector<std::uint8_t>& bytes) {
     for (long long& n : numbers) {
         while (at < bytes.size()) {
             if (bytes[at] == '#') {
-                while (at < bytes.size() && bytes[at] != '\n') {
+                // A comment ends at either line-end character, as the decoder reads it.
+                while (at < bytes.size() && bytes[at] != '\n' && bytes[at] != '\r') {
                     ++at;
                 }
             } else if (std::isspace(bytes[at]) != 0) {
@@ -50,12 +51,18 @@ std::optional<std::string> pnmProblem(const std::vector<std::uint8_t>& bytes) {
             }
         }
         bool digits = false;
-        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9' && n < (1LL << 40)) {
-            n = n * 10 + (bytes[at++] - '0');
+        bool tooLong = false;
+        while (at < bytes.size() && bytes[at] >= '0' && bytes[at] <= '9') {
+            tooLong = tooLong || n >= (1LL << 40);
+            n = tooLong ? n : n * 10 + (bytes[at] - '0');
+            ++at;
             digits = true;
         }
         if (!digits) {
             return "a PNM header without its width, height and maximum value";
+        }
+        if (tooLong) {
+            return "a PNM header with a number of more than twelve digits";
         }
     }
     ++at; // the one white-space character before the samples
