@@ -128,15 +128,19 @@ TEST(PictureFiles, EachFormatReadsBackAndUnknownOnesAreRefused) {
     EXPECT_NE(error.find("cannot read"), std::string::npos);
 }
 
-// PNM files that the picture library would read past: refused with a reason instead.
-TEST(PictureFiles, HostilePnmHeadersAreRefusedBeforeDecoding) {
+// PNM files that the picture library would read past, and PNG files that would make it take
+// memory for chunks the file does not hold: refused with a reason instead.
+TEST(PictureFiles, HostileHeadersAreRefusedBeforeDecoding) {
+    const std::string pngStart = std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR", 16) +
+                                 std::string("\0\0\0\x04\0\0\0\x03\x08\x02\0\0\0", 13) + "crc!";
     const std::pair<std::string, const char*> cases[] = {
+        {pngStart + std::string("\x7f\xff\xff\xffIDAT", 8) + "data", "shorter than its chunks"},
         {std::string("P59\n60\n24544\n\x1a"), "16-bit"}, // found by fuzzing
         {std::string("P6\n4 4\n255\n") + std::string(47, 'x'), "shorter than its pixels"},
         {std::string("P6\n99999999999 99999999999 255\n"), "16 million"},
         {std::string("P5 # no numbers"), "without its width"},
         {std::string("P5 # ends at CR\r888 888 888\n1 1 255\n"), "16-bit"}, // found by fuzzing
-        {std::string("P5 1234567890123 1 255\n"), "twelve digits"},
+        {std::string("P5 12345678901234567890 1 255\n"), "too long"},
     };
     for (const auto& [text, reason] : cases) {
         std::string error;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 
 #include <stb/stb_image.h>
@@ -62,7 +63,7 @@ std::optional<std::string> pnmProblem(const std::vector<std::uint8_t>& bytes) {
             return "a PNM header without its width, height and maximum value";
         }
         if (tooLong) {
-            return "a PNM header with a number of more than twelve digits";
+            return "a PNM header with a number too long to read";
         }
     }
     ++at; // the one white-space character before the samples
@@ -75,6 +76,26 @@ std::optional<std::string> pnmProblem(const std::vector<std::uint8_t>& bytes) {
     const long long samples = numbers[0] * numbers[1] * (bytes[1] == '6' ? 3 : 1);
     if (at > bytes.size() || static_cast<long long>(bytes.size() - at) < samples) {
         return "a PNM file shorter than its pixels";
+    }
+    return std::nullopt;
+}
+
+// A PNG file whose chunks all lie within it. The decoder takes memory for a data chunk as
+// large as its length field says (up to 2 GB) before it looks for the bytes.
+std::optional<std::string> pngProblem(const std::vector<std::uint8_t>& bytes) {
+    constexpr std::size_t kSignature = 8;
+    constexpr std::size_t kChunkFrame = 12; // length, type and check value
+    std::size_t at = kSignature;
+    while (at + kChunkFrame <= bytes.size()) {
+        const std::size_t length = std::size_t{bytes[at]} << 24 | std::size_t{bytes[at + 1]} << 16 |
+                                   std::size_t{bytes[at + 2]} << 8 | bytes[at + 3];
+        if (length > bytes.size() - at - kChunkFrame) {
+            return "a PNG file shorter than its chunks";
+        }
+        if (std::memcmp(&bytes[at + 4], "IEND", 4) == 0) {
+            break;
+        }
+        at += kChunkFrame + length;
     }
     return std::nullopt;
 }
@@ -146,6 +167,12 @@ std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std
     }
     if (bytes.size() >= 2 && bytes[0] == 'P' && (bytes[1] == '5' || bytes[1] == '6')) {
         if (const auto problem = pnmProblem(bytes)) {
+            error = *problem;
+            return std::nullopt;
+        }
+    }
+    if (bytes.size() >= 8 && std::memcmp(bytes.data(), "\x89PNG\r\n\x1a\n", 8) == 0) {
+        if (const auto problem = pngProblem(bytes)) {
             error = *problem;
             return std::nullopt;
         }
