@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/jpeg_markers.h"
+
 namespace {
 
 constexpr std::uint16_t kOrientationTag = 0x0112;
@@ -71,22 +73,22 @@ int tiffOrientation(std::span<const std::uint8_t> tiff) {
 } // namespace
 
 int jpegExifOrientation(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) {
+    if (bytes.size() < 4 || bytes[0] != kMarkerPrefix || bytes[1] != kStartOfImage) {
         return 0;
     }
     std::size_t at = 2;
     // The segments before the image data: a marker (0xFF, a code), a 16-bit big-endian
     // length that counts itself, the data.
     while (at + 4 <= bytes.size()) {
-        if (bytes[at] != 0xFF) {
+        if (bytes[at] != kMarkerPrefix) {
             return 0;
         }
         const std::uint8_t code = bytes[at + 1];
-        if (code == 0xFF) { // fill byte
+        if (code == kMarkerPrefix) { // fill byte
             ++at;
             continue;
         }
-        if (code == 0xDA || code == 0xD9) { // start of scan or end of image: no EXIF
+        if (code == kStartOfScan || code == kEndOfImage) { // no EXIF after these
             return 0;
         }
         if (code == 0x01 || (code >= 0xD0 && code <= 0xD7)) { // markers without data
@@ -98,7 +100,7 @@ int jpegExifOrientation(std::span<const std::uint8_t> bytes) {
             return 0;
         }
         const auto data = bytes.subspan(at + 4, length - 2);
-        if (code == 0xE1 && data.size() >= 6 && std::memcmp(data.data(), "Exif\0\0", 6) == 0) {
+        if (code == kApp1 && data.size() >= 6 && std::memcmp(data.data(), "Exif\0\0", 6) == 0) {
             return tiffOrientation(data.subspan(6));
         }
         at += 2 + length;

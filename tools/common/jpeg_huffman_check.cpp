@@ -2,13 +2,10 @@
 
 #include <cstddef>
 
+#include "common/jpeg_markers.h"
+
 namespace {
 
-constexpr std::uint8_t kPrefix = 0xFF;
-constexpr std::uint8_t kStartOfImage = 0xD8;
-constexpr std::uint8_t kEndOfImage = 0xD9;
-constexpr std::uint8_t kStartOfScan = 0xDA;
-constexpr std::uint8_t kHuffmanTables = 0xC4;
 constexpr int kMaxCodes = 256;
 
 // The decoder reads a byte past the end of the file as 0.
@@ -38,12 +35,12 @@ bool tablesFit(std::span<const std::uint8_t> bytes, std::size_t at, long length)
 // other than a stuffed zero or a restart marker.
 std::size_t afterScanData(std::span<const std::uint8_t> bytes, std::size_t at) {
     while (at + 1 < bytes.size()) {
-        if (bytes[at] != kPrefix) {
+        if (bytes[at] != kMarkerPrefix) {
             ++at;
             continue;
         }
         std::size_t next = at + 1;
-        while (next < bytes.size() && bytes[next] == kPrefix) {
+        while (next < bytes.size() && bytes[next] == kMarkerPrefix) {
             ++next; // fill bytes
         }
         if (next < bytes.size() && bytes[next] != 0 && (bytes[next] < 0xD0 || bytes[next] > 0xD7)) {
@@ -59,7 +56,7 @@ std::size_t afterScanData(std::span<const std::uint8_t> bytes, std::size_t at) {
 bool jpegHuffmanTablesFit(std::span<const std::uint8_t> bytes) {
     // The decoder takes fill bytes before the start marker too.
     std::size_t at = 0;
-    while (at < bytes.size() && bytes[at] == kPrefix) {
+    while (at < bytes.size() && bytes[at] == kMarkerPrefix) {
         ++at;
     }
     if (at == 0 || at >= bytes.size() || bytes[at] != kStartOfImage) {
@@ -67,12 +64,12 @@ bool jpegHuffmanTablesFit(std::span<const std::uint8_t> bytes) {
     }
     ++at;
     while (at < bytes.size()) {
-        if (bytes[at] != kPrefix) {
+        if (bytes[at] != kMarkerPrefix) {
             ++at; // the decoder passes over bytes between segments one by one
             continue;
         }
         std::size_t markerAt = at + 1;
-        while (markerAt < bytes.size() && bytes[markerAt] == kPrefix) {
+        while (markerAt < bytes.size() && bytes[markerAt] == kMarkerPrefix) {
             ++markerAt;
         }
         const std::uint8_t marker = byteAt(bytes, markerAt);

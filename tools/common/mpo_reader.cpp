@@ -2,13 +2,10 @@
 
 #include <cstring>
 
+#include "common/jpeg_markers.h"
+
 namespace {
 
-constexpr std::uint8_t kMarkerPrefix = 0xFF;
-constexpr std::uint8_t kStartOfImage = 0xD8;
-constexpr std::uint8_t kStartOfScan = 0xDA;
-constexpr std::uint8_t kEndOfImage = 0xD9;
-constexpr std::uint8_t kApp2 = 0xE2;
 constexpr std::uint16_t kTagNumberOfImages = 0xB001;
 constexpr std::uint16_t kTagMpEntries = 0xB002;
 constexpr std::size_t kEntrySize = 16;
