@@ -160,7 +160,8 @@ std::optional<Picture> readPictureFile(const std::string& path, std::string& err
     return picture;
 }
 
-std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error) {
+std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error,
+                                     long long maxPixels) {
     if (bytes.size() > static_cast<std::size_t>(INT32_MAX)) {
         error = "too large";
         return std::nullopt;
@@ -181,8 +182,6 @@ std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std
         error = "a corrupt JPEG picture (a Huffman table lists more than 256 codes)";
         return std::nullopt;
     }
-    // Pictures beyond this many pixels are refused before they are decoded.
-    constexpr long long kMaxPixels = 64LL << 20;
     int width = 0;
     int height = 0;
     int channels = 0;
@@ -193,8 +192,8 @@ std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std
         error = std::string("not a PNG, JPEG, BMP or PPM picture (") + stbi_failure_reason() + ")";
         return std::nullopt;
     }
-    if (std::llabs(static_cast<long long>(width) * height) > kMaxPixels) {
-        error = "larger than 64 million pixels";
+    if (std::llabs(static_cast<long long>(width) * height) > maxPixels) {
+        error = "larger than " + std::to_string(maxPixels >> 20) + " million pixels";
         return std::nullopt;
     }
     unsigned char* data = stbi_load_from_memory(bytes.data(), static_cast<int>(bytes.size()),

@@ -12,9 +12,12 @@
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path);
 bool writeFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes);
 
+// Pictures beyond this many pixels are refused before they are decoded.
+constexpr long long kMaxPicturePixels = 64LL << 20;
 // The picture that the bytes of a PNG, JPEG, BMP or PPM file hold, or nothing with
-// `error` set to the reason.
-std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error);
+// `error` set to the reason (among them a picture of more than `maxPixels`).
+std::optional<Picture> decodePicture(const std::vector<std::uint8_t>& bytes, std::string& error,
+                                     long long maxPixels = kMaxPicturePixels);
 // The picture in the file, or nothing with `error` set to the reason.
 std::optional<Picture> readPictureFile(const std::string& path, std::string& error);
 // A baseline JPEG file of the picture at `quality` (1 to 100); empty when it cannot be made.
