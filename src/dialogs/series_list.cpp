@@ -1,19 +1,9 @@
 #include "dialogs/series_list.h"
 
 #include "content/line_walker.h"
+#include "content/script_line.h"
 
 #include <algorithm>
-#include <cstring>
-
-namespace {
-
-void copyCut(char* field, std::size_t size, std::string_view text) {
-    const std::size_t length = std::min(text.size(), size - 1);
-    std::memcpy(field, text.data(), length);
-    field[length] = '\0';
-}
-
-} // namespace
 
 int readSeriesList(std::string_view bytes, SeriesEntry (&table)[kMaxSeries]) {
     LineWalker walker(bytes, kSeriesListLineRules);
@@ -30,8 +20,8 @@ int readSeriesList(std::string_view bytes, SeriesEntry (&table)[kMaxSeries]) {
             title.remove_suffix(1);
         }
         SeriesEntry& row = table[rows++];
-        copyCut(row.directory, sizeof row.directory, line.text.substr(0, comma));
-        copyCut(row.title, sizeof row.title, title);
+        copyTextField(row.directory, line.text.substr(0, comma));
+        copyTextField(row.title, title);
     }
     return rows;
 }
