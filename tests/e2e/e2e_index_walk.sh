@@ -11,7 +11,6 @@ exe=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-duo_tool="$here/../../build/native/tools/duo"
 mkdir -p "$artifacts"
 
 course=$(make_course_dir)

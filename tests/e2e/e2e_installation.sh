@@ -12,7 +12,7 @@ artifacts=$2
 source "$(dirname "$0")/lib.sh"
 
 product='HKLM\Software\ORBANA\CorpusView'
-demo=${CORPUS_DEMO_COURSE%/}/..
+demo=$demo_course_dir
 dosdevices="$WINEPREFIX/dosdevices"
 letters="d: e: t:"
 work=$(mktemp -d)

@@ -105,7 +105,7 @@ echo "== the preview's question equals the screen"
 # pixel apart between Wine's X11 display and the memory screen.
 sleep 0.5
 screenshot "$artifacts/02-question-unmoved.png"
-(cd "$course" && wine "$(dirname "$exe")/tools/slide-preview.exe" --groups --mode tutorial \
+(cd "$course" && wine "$preview_exe" --groups --mode tutorial \
   "Corpus/Skull/Slide$slide" "$artifacts/preview-question.png" </dev/null >/dev/null \
   2>"$shots/preview.txt") || true
 group=$(sed -n 's/.*question lower at group \([0-9]*\),.*/\1/p' "$shots/preview.txt")

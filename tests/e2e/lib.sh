@@ -3,8 +3,10 @@
 # test command's environment.
 failures=0
 
-# The author tool that composes the screen image of a picture file.
-duo_tool="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../build/native/tools/duo"
+# Where the builds put the program's tools, the native author tools and the demo course
+# (`preview_exe`, `duo_tool`, `native_tools_dir`, ...), and `registry_view_of`.
+# shellcheck source=../../scripts/build-layout.sh
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../scripts/build-layout.sh"
 
 # The start of a walk on a copy of the demo course, from the script's arguments (the
 # program, the artifacts' directory): sets `exe`, `artifacts` (made) and `course` (removed
@@ -20,25 +22,31 @@ start_walk_on_course_copy() {
   store_calibration 0
 }
 
-# A temporary directory holding a course the program finds in its current directory.
-# With CORPUS_DEMO_COURSE set (a HardDisk directory of the demo course) it is copied.
+# A temporary directory holding a course the program finds in its current directory: a
+# copy of the demo course's hard-disk copy (or of CORPUS_DEMO_COURSE, a directory holding
+# Corpus), else an empty Corpus.
 make_course_dir() {
-  local dir
+  local dir source=${CORPUS_DEMO_COURSE:-$demo_course_dir/HardDisk}
   dir=$(mktemp -d)
-  if [ -n "${CORPUS_DEMO_COURSE:-}" ] && [ -d "$CORPUS_DEMO_COURSE/Corpus" ]; then
-    cp -r "$CORPUS_DEMO_COURSE/Corpus" "$dir/"
+  if [ -d "$source/Corpus" ]; then
+    cp -r "$source/Corpus" "$dir/"
   else
     mkdir -p "$dir/Corpus/program"
   fi
   echo "$dir"
 }
 
-# The program's registry values as the program under test sees them: the 32-bit program
-# sees the prefix's Wow6432Node view, a 64-bit test build the other one. Plain `wine reg`
-# picks its view by what Wine has installed, so name it (CORPUS_REGISTRY_VIEW, set by the
-# test's build; 32 by default, the program that ships).
+# The program's registry values as the program under test (`exe`) sees them: the 32-bit
+# program sees the prefix's Wow6432Node view, a 64-bit build the other one. Plain `wine reg`
+# picks its view by what Wine has installed, so the view is named, read from the program
+# file itself.
 program_reg() {
-  wine reg "$@" "/reg:${CORPUS_REGISTRY_VIEW:-32}" </dev/null
+  local view
+  if ! view=$(registry_view_of "$exe"); then
+    echo "FAIL: $exe is not a Windows program file: no registry view" >&2
+    return 1
+  fi
+  wine reg "$@" "/reg:$view" </dev/null
 }
 
 # Forgets everything the program recorded.
