@@ -18,9 +18,13 @@ program=$!
 wait_for_program_window "CorpusView" 30
 
 echo "== the intro picture, then a key"
-sleep 2
+# The intro picture at its own size from the screen's top-left corner, pixel for pixel: a
+# message box or an empty window in its place cannot pass.
+convert "$course/Corpus/program/intro.bmp" "$artifacts/intro-picture.png"
+intro_size=$(identify -format "%wx%h" "$artifacts/intro-picture.png")
+check "the intro picture is on the screen, pixel for pixel" \
+  wait_for_match "$artifacts/intro-picture.png" "$intro_size+0+0" 20
 screenshot "$artifacts/01-intro.png"
-check "the intro picture is drawn" test "$(pixel_at 512 300)" != "245,245,245"
 press_until_contents 30 || true
 screenshot "$artifacts/02-contents.png"
 check "the abstract text of the first series in its colour" \
@@ -73,8 +77,11 @@ echo "== the preview of slide 1 at the same steps equals the screen"
 # a sloped line may step one pixel apart where Wine's X11 display draws it by the X
 # server's rule and the memory screen by Windows' rule, so the pixels inside the boxes of
 # the drawn lines are counted apart (measured: 8 on the frontal bone's line).
-(cd "$course" && wine "$(dirname "$exe")/tools/slide-preview.exe" --groups \
-  Corpus/Skull/Slide1 "$artifacts/preview-slide1.png" </dev/null >/dev/null)
+if ! (cd "$course" && wine "$preview_exe" --groups \
+  Corpus/Skull/Slide1 "$artifacts/preview-slide1.png" </dev/null >/dev/null); then
+  echo "FAIL: slide-preview ($preview_exe) did not preview slide 1"
+  failures=$((failures + 1))
+fi
 pointer_masks=(-fill black -draw "rectangle 512,200 543,231" -draw "rectangle 512,604 543,635")
 # The frontal bone's line: (388,108)-(516,112), its lower copy (379,512)-(509,516).
 line_masks=(-fill black -draw "rectangle 388,108 516,112" -draw "rectangle 379,512 509,516")
@@ -86,6 +93,7 @@ differing() { # screenshot, preview, masks...: pixels differing outside the mask
 for step in 2 3; do
   shot=$artifacts/0$((step + 3))-lecture-$([ $step = 2 ] && echo first || echo second)-click.png
   preview=$artifacts/preview-slide1-step$step.png
+  [ -f "$preview" ] || continue
   expect_equal "pixels differing from the screen at click $((step - 1)), lines aside" 0 \
     "$(differing "$shot" "$preview" "${pointer_masks[@]}" "${line_masks[@]}")"
   in_lines=$(( $(differing "$shot" "$preview" "${pointer_masks[@]}") - \
