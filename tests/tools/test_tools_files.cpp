@@ -5,6 +5,7 @@
 
 #include <span>
 
+#include "common/author_paths.h"
 #include "common/bmp8_encoder.h"
 #include "common/picture_files.h"
 #include "common/wave_file.h"
@@ -172,3 +173,29 @@ TEST(PictureFitting, KeepsTheProportionsAsSeen) {
 }
 
 } // namespace
+
+// The preview's messages name files as the author typed the slide or series: Wine's full
+// form of that path is given back in the author's, with the author's separators to the
+// end of the path and nothing after it touched.
+TEST(AuthorPaths, MessagesNameFilesAsTheAuthorTypedThem) {
+    const std::string full = "Z:\\home\\ann\\Corpus\\Skull";
+    const struct {
+        const char* message;
+        const char* typed;
+        const char* expected;
+    } cases[] = {
+        {"Z:\\home\\ann\\Corpus\\Skull\\Slide1\\front.duo: not a DUO file", "Corpus/Skull",
+         "Corpus/Skull/Slide1/front.duo: not a DUO file"},
+        {"Z:\\home\\ann\\Corpus\\Skull\\Slide2\\a b.wav, (Z:\\home\\ann\\Corpus\\Skull\\x)",
+         "/home/ann/Corpus/Skull/",
+         "/home/ann/Corpus/Skull/Slide2/a b.wav, (/home/ann/Corpus/Skull/x)"},
+        {"Z:\\home\\ann\\Corpus\\Skull\\Slide1\\q.qer", "Corpus\\Skull",
+         "Corpus\\Skull\\Slide1\\q.qer"},
+        {"C:\\elsewhere\\Slide1\\front.duo: missing", "Corpus/Skull",
+         "C:\\elsewhere\\Slide1\\front.duo: missing"},
+        {"", "Corpus/Skull", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(inAuthorsTerms(c.message, full, c.typed), c.expected) << c.message;
+    }
+}

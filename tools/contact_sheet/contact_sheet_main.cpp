@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/command_line.h"
 #include "common/picture_files.h"
 #include "common/stereo_styles.h"
 #include "contact_sheet/sheet_page.h"
@@ -23,7 +24,11 @@ constexpr const char* kUsage =
     "options:\n"
     "  --mode lecture|tutorial|quiz   (default lecture)\n"
     "  --style over-under|anaglyph|parallel|cross   (default anaglyph)\n"
-    "  --parallax N    the vertical correction, -50 to 50 (default 0)\n";
+    "  --parallax N    the vertical correction, -50 to 50 (default 0)\n"
+    "  --no-fail       exit with 0 even when slides have problems (the page is all you want)\n"
+    "exit code: 0 when no slide has a problem, 1 when some have (or the sheet cannot be\n"
+    "made), 2 on bad usage\n"
+    "       contact-sheet --help   this text\n";
 
 // slide-preview beside this program, or as the shell finds it.
 std::string previewCommand() {
@@ -41,13 +46,16 @@ std::string previewCommand() {
 }
 
 int usage(const std::string& problem) {
-    std::cerr << "contact-sheet: " << problem << "\n" << kUsage;
-    return 2;
+    return usageError(std::cerr, "contact-sheet", kUsage, problem);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (asksForHelp(std::vector<std::string>(argv + 1, argv + argc))) {
+        return printHelp(std::cout, kUsage);
+    }
+    bool failOnProblems = true;
     SheetRendering how;
     how.style = "anaglyph";
     how.previewCommand = previewCommand();
@@ -75,7 +83,9 @@ int main(int argc, char** argv) {
                 return usage("--parallax takes a whole number from -50 to 50");
             }
             ++i;
-        } else if (a.rfind("--", 0) == 0) {
+        } else if (a == "--no-fail") {
+            failOnProblems = false;
+        } else if (looksLikeOption(a)) {
             return usage("unknown option " + a);
         } else {
             paths.push_back(a);
@@ -112,5 +122,5 @@ int main(int argc, char** argv) {
     }
     std::cout << (out / "index.html").string() << ": " << slides << " slides, " << troubled
               << " with problems\n";
-    return 0;
+    return troubled > 0 && failOnProblems ? 1 : 0;
 }

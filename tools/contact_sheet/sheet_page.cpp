@@ -27,13 +27,14 @@ std::string escaped(const std::string& text) {
     return out;
 }
 
-constexpr const char* kStyle = "body{font-family:sans-serif;background:#222;color:#eee;margin:1em}"
-                               "h2{border-bottom:1px solid #666}"
-                               ".slides{display:flex;flex-wrap:wrap;gap:12px}"
-                               ".slide{background:#333;padding:8px;width:300px}"
-                               ".slide img{display:block;max-width:100%}"
-                               ".ok{color:#8c8}.problem{color:#f88}.note{color:#fc6}"
-                               "a{color:#9cf}ul{padding-left:1.2em;margin:.3em 0}";
+constexpr const char* kStyle =
+    "body{font-family:sans-serif;background:#222;color:#eee;margin:1em}"
+    "h2{border-bottom:1px solid #666}"
+    ".slides{display:flex;flex-wrap:wrap;gap:12px}"
+    ".slide{background:#333;padding:8px;width:300px;overflow-wrap:anywhere}"
+    ".slide img{display:block;max-width:100%}"
+    ".ok{color:#8c8}.problem{color:#f88}.note{color:#fc6}"
+    "a{color:#9cf}ul{padding-left:1.2em;margin:.3em 0}";
 
 void slideCard(std::ostringstream& out, const SheetSlide& s) {
     const std::string stem = "Slide" + std::to_string(s.number);

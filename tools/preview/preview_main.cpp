@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/author_paths.h"
 #include "common/command_line.h"
 #include "common/picture_files.h"
 #include "common/stereo_styles.h"
@@ -151,6 +152,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::string series = fullPath(o->paths[0]);
+    // Messages name files from the path the author typed, not Windows' full form of it.
+    std::string typedSeries = o->paths[0];
     int first = 1;
     int last = 0;
     if (o->series) {
@@ -166,6 +169,8 @@ int main(int argc, char** argv) {
         }
         first = last = std::atoi(slide.c_str() + 5);
         series = series.substr(0, cut);
+        const std::size_t typedCut = typedSeries.find_last_of("/\\");
+        typedSeries = typedCut == std::string::npos ? "." : typedSeries.substr(0, typedCut);
     }
     if (last < 1) {
         std::fprintf(stderr, "slide-preview: no slides in %s\n", o->paths[0].c_str());
@@ -173,7 +178,8 @@ int main(int argc, char** argv) {
     }
     std::vector<SlideScreens> screens;
     if (!playSeries(series, first, last, o->settings, screens, problem)) {
-        std::fprintf(stderr, "slide-preview: %s\n", problem.c_str());
+        std::fprintf(stderr, "slide-preview: %s\n",
+                     inAuthorsTerms(problem, series, typedSeries).c_str());
         return 1;
     }
     int status = 0;
@@ -184,11 +190,12 @@ int main(int argc, char** argv) {
             return 1;
         }
         for (const std::string& note : shown.notes) {
-            std::fprintf(stderr, "slide-preview: Slide%d: %s\n", shown.slide, note.c_str());
+            std::fprintf(stderr, "slide-preview: Slide%d: %s\n", shown.slide,
+                         inAuthorsTerms(note, series, typedSeries).c_str());
         }
         for (const std::string& p : shown.problems) {
             std::fprintf(stderr, "slide-preview: Slide%d cannot be shown whole: %s\n", shown.slide,
-                         p.c_str());
+                         inAuthorsTerms(p, series, typedSeries).c_str());
             status = 1;
         }
         std::printf("Slide%d: %d elements, %zu waits, %s\n", shown.slide, shown.elementCount,
