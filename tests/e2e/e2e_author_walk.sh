@@ -8,10 +8,10 @@ exe=$1
 artifacts=$2
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-tools="$here/../../build/native/tools"
+tools=$native_tools_dir
 # The launcher runs the Windows preview of the build under test.
 export CORPUS_PREVIEW_EXE
-CORPUS_PREVIEW_EXE="$(dirname "$exe")/tools/slide-preview.exe"
+CORPUS_PREVIEW_EXE=$preview_exe
 rm -rf "$artifacts"
 mkdir -p "$artifacts"
 
@@ -72,4 +72,41 @@ check "group pictures linked" grep -q 'href="Skull/Slide1-step2.png"' "$artifact
 check "the element counts per mode" grep -q "elements: lecture [0-9]*, tutorial [0-9]*, quiz" \
   "$artifacts/sheet/index.html"
 check "no external assets" test "$(grep -c 'http' "$artifacts/sheet/index.html")" = 0
+
+echo "== a new course in one command, checked, at a glance and running"
+mine="$course/MyCourse"
+"$tools/new-course" "$mine" >"$artifacts/new-course.txt"
+expect_equal "a second new-course into it is refused" 1 \
+  "$("$tools/new-course" "$mine" >/dev/null 2>&1; echo $?)"
+expect_equal "coursecheck finds nothing in the new course" 0 \
+  "$("$tools/coursecheck" "$mine" >"$artifacts/new-course-check.txt" 2>&1; echo $?)"
+expect_equal "its contact sheet lists no problem" 0 \
+  "$("$tools/contact-sheet" "$mine" "$artifacts/new-sheet" >/dev/null 2>&1; echo $?)"
+# A slide whose picture is no DUO file: the sheet exits 1 (0 with --no-fail), and its card
+# names the picture as the author's path, never Wine's Z:\ form.
+cp "$mine/program/intro.bmp" "$mine/MySeries/Slide1/picture.duo"
+expect_equal "a sheet with a problem exits with 1" 1 \
+  "$("$tools/contact-sheet" "$mine" "$artifacts/broken-sheet" >/dev/null 2>&1; echo $?)"
+expect_equal "and with --no-fail with 0" 0 \
+  "$("$tools/contact-sheet" --no-fail "$mine" "$artifacts/broken-sheet" >/dev/null 2>&1; echo $?)"
+check "the card names the picture by its host path" \
+  grep -q "$mine/MySeries/Slide1/picture.duo" "$artifacts/broken-sheet/index.html"
+check "and never by Wine's drive letter" test "$(grep -c 'Z:' "$artifacts/broken-sheet/index.html")" = 0
+rm -rf "$mine"
+"$tools/new-course" "$mine" >/dev/null
+clear_program_registry
+store_calibration 0
+CORPUSVIEW_EXE=$exe "$here/../../scripts/run" "$mine" >/dev/null 2>&1 &
+program=$!
+wait_for_program_window "CorpusView" 30
+convert "$mine/program/intro.bmp" "$artifacts/new-intro.png"
+check "./scripts/run shows the new course's intro picture" \
+  wait_for_match "$artifacts/new-intro.png" "$(identify -format "%wx%h" "$artifacts/new-intro.png")+0+0" 20
+press_until_contents 30 || true
+screenshot "$artifacts/new-course-contents.png"
+check "and its series' abstract in the table of contents" \
+  test "$(count_colour 255,50,200 600x180+40+105)" -gt 200
+xdotool mousemove 120 690 click 1
+wait_for_exit $program 60
+expect_equal "the program ends with Quit" 0 "$program_status"
 finish

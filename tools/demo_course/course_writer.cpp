@@ -247,6 +247,22 @@ bool mergeVolumes(const fs::path& volumeOne, const fs::path& volumeTwo, const fs
     return true;
 }
 
+bool writeCourseVolume(const VolumePlan& volume, const fs::path& root, std::string& error,
+                       const CourseProgress& progress) {
+    try {
+        std::vector<const SeriesPlan*> series;
+        for (const SeriesPlan& s : volume.series) {
+            series.push_back(&s);
+        }
+        CourseWriter writer(progress);
+        writer.writeVolume(volume, series, root);
+    } catch (const std::exception& e) { // Failure, and an unknown landmark in a plan
+        error = e.what();
+        return false;
+    }
+    return true;
+}
+
 bool writeDemoCourse(const CoursePlan& plan, const fs::path& outDir, std::string& error,
                      const CourseProgress& progress) {
     try {

@@ -23,6 +23,12 @@ using CourseProgress = std::function<void(const std::string&)>;
 bool writeDemoCourse(const CoursePlan& plan, const std::filesystem::path& outDir,
                      std::string& error, const CourseProgress& progress = {});
 
+// Writes one volume's content directory (program folder, config.dat, index.dat, the series)
+// into `root`, as a course of its own: the new-course tool's starter. False with `error`
+// set when something cannot be made.
+bool writeCourseVolume(const VolumePlan& volume, const std::filesystem::path& root,
+                       std::string& error, const CourseProgress& progress = {});
+
 // The hard-disk copy: Volume I, then Volume II over it, then Volume II's combined series
 // list, index and intro picture over config.dat, index.dat and program/intro.bmp.
 bool mergeVolumes(const std::filesystem::path& volumeOne, const std::filesystem::path& volumeTwo,
