@@ -112,9 +112,9 @@ TEST(CourseForms, IndexListEndsAtABlankLineWithTermsAfterIt) {
 
 namespace {
 
-// The example slide of the README's author section, as written there.
-std::string readmeExampleScript() {
-    const std::string readme = readText(fs::path(CORPUS_SOURCE_DIR) / "README.md");
+// The example slide of the authoring guide, as written there.
+std::string guideExampleScript() {
+    const std::string readme = readText(fs::path(CORPUS_SOURCE_DIR) / "docs" / "authoring.md");
     const auto start = readme.find("```\n# The skull from the front\n");
     const auto end = readme.find("```\n", start + 4);
     if (start == std::string::npos || end == std::string::npos) {
@@ -141,9 +141,9 @@ int unseenGroupReports(const std::string& script) {
     return count;
 }
 
-TEST(CourseCheckForms, TheReadmeExampleShowsEveryGroupInEveryMode) {
-    const std::string script = readmeExampleScript();
-    ASSERT_NE(script.find("Text Orbit"), std::string::npos) << "the README's example moved";
+TEST(CourseCheckForms, TheGuidesExampleShowsEveryGroupInEveryMode) {
+    const std::string script = guideExampleScript();
+    ASSERT_NE(script.find("Text Orbit"), std::string::npos) << "the guide's example moved";
     EXPECT_EQ(unseenGroupReports(script), 0);
     // Without its closing Delay and Mark, its last label flashes by in all three modes.
     const std::string cut = script.substr(0, script.rfind("Delay"));
