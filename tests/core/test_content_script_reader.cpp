@@ -180,7 +180,25 @@ TEST(ContentScriptReader, NamedAndHexadecimalColours) {
                                                r.tables.colourEntries(), r.tables.records());
     EXPECT_EQ(again.hexColourIndexes, std::vector<int>{199});
     EXPECT_EQ(r.tables.colours[199], rgbColour(0, 0, 255));
-    EXPECT_EQ(r.tables.colours[198], hexColour("Red ")) << "earlier entries stay";
+    EXPECT_EQ(r.tables.colours[198], rgbColour(0, 13, 0)) << "earlier entries stay";
+}
+
+// The digits of a hexadecimal colour are read in pairs from the start; a pair cut short
+// by the end or by a character that is no digit is its lone digit's value, and a pair
+// that starts with no digit is 0 (the design leaves such colours open; these are ours).
+TEST(ContentScriptReader, HexadecimalColourDigitsAreReadInPairs) {
+    const struct {
+        const char* argument;
+        unsigned red, green, blue;
+    } cases[] = {
+        {"80FF00", 128, 255, 0}, {"abcDEF", 171, 205, 239},
+        {"Red ", 0, 13, 0},      {"F0F", 240, 15, 0},
+        {"8", 8, 0, 0},          {"0102039", 1, 2, 3},
+        {"G12x3 ", 0, 2, 3},     {"", 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(hexColour(c.argument), rgbColour(c.red, c.green, c.blue)) << c.argument;
+    }
 }
 
 TEST(ContentScriptReader, AtMost190HexadecimalColoursAReading) {

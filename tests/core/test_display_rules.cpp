@@ -2,6 +2,7 @@
 // mode that will do.
 #include <gtest/gtest.h>
 
+#include "display/calibration_rules.h"
 #include "display/decimal_text.h"
 #include "display/display_check_rules.h"
 
@@ -78,3 +79,26 @@ TEST(DisplayModes, TheCurrentModeNeedsSixteenBitsAtLeast) {
 }
 
 } // namespace
+
+// The alignment moves the red line one row a key press up to 50 rows either way, and a
+// stored correction is read back within the same 50 rows (written as plain numbers here,
+// so that a slip in the limit cannot hide behind the constant).
+TEST(AlignmentLimits, FiftyRowsEitherWayWhenMovedAndWhenRead) {
+    const struct {
+        int offset, step, moved;
+    } presses[] = {{0, -1, -1}, {0, 1, 1},      {48, 1, 49},    {49, 1, 50},
+                   {50, 1, 50}, {-49, -1, -50}, {-50, -1, -50}, {50, -1, 49}};
+    for (const auto& p : presses) {
+        EXPECT_EQ(movedAlignmentOffset(p.offset, p.step), p.moved) << p.offset << " " << p.step;
+    }
+    const struct {
+        const char* text;
+        int correction;
+    } stored[] = {{"4", 4},     {"-50", -50},  {"50", 50}, {"51", 50},
+                  {"-77", -50}, {"12abc", 12}, {"", 0},    {"x", 0}};
+    for (const auto& s : stored) {
+        EXPECT_EQ(storedCorrection(s.text), s.correction) << s.text;
+    }
+    EXPECT_EQ(redLineRow(0), 584);
+    EXPECT_EQ(redLineRow(-50), 534);
+}
