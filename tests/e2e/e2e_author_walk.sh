@@ -4,10 +4,8 @@
 # anaglyph with the program's own code, and the whole course at a glance in a contact
 # sheet. Slides the program cannot show whole make the preview fail with a reason.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 tools=$native_tools_dir
 # The launcher runs the Windows preview of the build under test.
 export CORPUS_PREVIEW_EXE

@@ -7,11 +7,8 @@
 # and the switching settings, and the next start asks nothing and puts the lower view of
 # the first slide where the stored correction says, exactly as `duo compose --parallax`.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-mkdir -p "$artifacts"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT

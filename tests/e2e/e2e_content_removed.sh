@@ -5,11 +5,8 @@
 # with what it can read, never crashes or hangs, and the user can still reach the table
 # of contents and Quit, which ends the program cleanly.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-mkdir -p "$artifacts"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT

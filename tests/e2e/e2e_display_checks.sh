@@ -4,9 +4,8 @@
 # and the program goes on; without a course anywhere the program says so and ends with
 # exit code 1.
 set -euo pipefail
-exe=$1
-artifacts=$2
-source "$(dirname "$0")/lib.sh"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 product='HKLM\Software\ORBANA\CorpusView'
 course=$(make_course_dir)

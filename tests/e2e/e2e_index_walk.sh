@@ -7,11 +7,8 @@
 # right click goes back, Escape leaves the index and the abstract is drawn again, and
 # Quit stores "Lecture" as the last mode.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-mkdir -p "$artifacts"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT

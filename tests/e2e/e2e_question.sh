@@ -4,11 +4,8 @@
 # in both views, two wrong answers ("Try Again."), then the right one ("Correct!"); the
 # screen under the panel and the pointer is as before the question, and the mouse is free.
 set -euo pipefail
-exe=$1
-artifacts=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-mkdir -p "$artifacts"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 course=$(make_course_dir)
 shots=$(mktemp -d)

@@ -5,9 +5,8 @@
 # is started as an author starts it on a course of their own: scripts/run on a content
 # directory of another name.
 set -euo pipefail
-exe=$1
-artifacts=$2
-source "$(dirname "$0")/lib.sh"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 course=$(make_course_dir)
 trap 'rm -rf "$course"' EXIT

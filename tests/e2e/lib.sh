@@ -8,14 +8,20 @@ failures=0
 # shellcheck source=../../scripts/build-layout.sh
 source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../scripts/build-layout.sh"
 
-# The start of a walk on a copy of the demo course, from the script's arguments (the
-# program, the artifacts' directory): sets `exe`, `artifacts` (made) and `course` (removed
-# at the end); no settings of the program but a stored calibration of 0, so that none runs
-# and the lower view starts at row 404.
-start_walk_on_course_copy() {
+# The opening of every walk, from the script's arguments (the program under test, the
+# artifacts' directory): sets `exe`, `artifacts` (made) and `here` (the walks' folder).
+begin_walk() {
   exe=$1
   artifacts=$2
+  here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
   mkdir -p "$artifacts"
+}
+
+# The start of a walk on a copy of the demo course: begin_walk, then `course` (removed at
+# the end); no settings of the program but a stored calibration of 0, so that none runs
+# and the lower view starts at row 404.
+start_walk_on_course_copy() {
+  begin_walk "$@"
   course=$(make_course_dir)
   trap 'rm -rf "$course"' EXIT
   clear_program_registry
