@@ -91,8 +91,9 @@ KeptScreen* innermostKept = nullptr;
 KeptScreen::KeptScreen()
     : display_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)), memory_(nullptr), copy_(nullptr),
       original_(nullptr), width_(0), height_(0), hook_(nullptr), outer_(innermostKept), opened_{},
-      openedCount_(0), uncovered_{} {
+      openedCount_(0), uncovered_{}, standing_{}, standingCount_(0), programWindowClosed_(false) {
     innermostKept = this;
+    EnumThreadWindows(GetCurrentThreadId(), noteStandingWindow, reinterpret_cast<LPARAM>(this));
     hook_ = SetWindowsHookExA(WH_CBT, noteCoveringWindow, nullptr, GetCurrentThreadId());
     if (display_ == nullptr) {
         return;
@@ -144,6 +145,14 @@ LRESULT CALLBACK KeptScreen::noteCoveringWindow(int code, WPARAM wParam, LPARAM 
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+BOOL CALLBACK KeptScreen::noteStandingWindow(HWND window, LPARAM kept) {
+    auto* self = reinterpret_cast<KeptScreen*>(kept);
+    if (IsWindowVisible(window) && self->standingCount_ < kNotedWindows) {
+        self->standing_[self->standingCount_++] = window;
+    }
+    return TRUE;
+}
+
 void KeptScreen::noteOpened(HWND window) {
     if (openedCount_ < kNotedWindows) {
         opened_[openedCount_++] = window;
@@ -151,6 +160,12 @@ void KeptScreen::noteOpened(HWND window) {
 }
 
 void KeptScreen::noteClosed(HWND window) {
+    // A window that stood on the screen when it was kept and is closed now (a close request
+    // ended the program while a box was up): what the screen showed is not the program's to
+    // put back any more.
+    for (int i = 0; i < standingCount_; ++i) {
+        programWindowClosed_ = programWindowClosed_ || standing_[i] == window;
+    }
     for (int i = 0; i < openedCount_; ++i) {
         RECT area;
         // A closing window keeps its place even when it was hidden first (EndDialog).
@@ -162,7 +177,7 @@ void KeptScreen::noteClosed(HWND window) {
 
 void KeptScreen::restore() {
     showUncoveredFaces();
-    if (original_ == nullptr) {
+    if (original_ == nullptr || programWindowClosed_) {
         return;
     }
     RECT area = uncovered_;

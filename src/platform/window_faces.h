@@ -36,7 +36,8 @@ class KeptScreen {
 
     // Shows the uncovered faces, then draws the kept screen over the area of the top-level
     // windows that were opened and closed meanwhile (over the whole screen when none was
-    // seen). Nothing is drawn when the screen could not be kept.
+    // seen). Nothing is drawn when the screen could not be kept, nor once a top-level window
+    // of this thread that stood before it was kept has closed (the program has ended).
     void restore();
 
   private:
@@ -45,6 +46,8 @@ class KeptScreen {
     // Notes the top-level windows this thread opens while the screen is kept, and the area
     // each covered when it closes.
     static LRESULT CALLBACK noteCoveringWindow(int code, WPARAM wParam, LPARAM lParam);
+    // Notes this thread's windows on the screen when it is kept.
+    static BOOL CALLBACK noteStandingWindow(HWND window, LPARAM kept);
     void noteOpened(HWND window);
     void noteClosed(HWND window);
 
@@ -59,4 +62,7 @@ class KeptScreen {
     HWND opened_[kNotedWindows];
     int openedCount_;
     RECT uncovered_;
+    HWND standing_[kNotedWindows];
+    int standingCount_;
+    bool programWindowClosed_;
 };

@@ -13,7 +13,6 @@
 #include "quiz/quiz_answers.h"
 #include "quiz/quiz_layout.h"
 #include "quiz/quiz_screen.h"
-#include "quiz/quiz_screen_snapshot.h"
 
 namespace {
 
@@ -89,14 +88,12 @@ std::string queryFilePath(const char* queryName, int slide) {
     return slideDirectoryPath(courseRoot, seriesName, slide) + queryName + ".qer";
 }
 
-// Shows the "Query File Error" message with the word read; the screen under the message
-// box is given back what it showed.
-void reportWrongKeyword(HDC dc, const std::string& word) {
-    QuizScreenSnapshot snapshot(dc);
+// Shows the "Query File Error" message with the word read; the seam's message box gives
+// the screen under it back what it showed.
+void reportWrongKeyword(const std::string& word) {
     ShowCursor(TRUE); // the presentation hides the cursor; the box needs a click
     platform().messageBox(word.c_str(), "Query File Error", MB_OK);
     ShowCursor(FALSE);
-    snapshot.putBack();
 }
 
 bool createBuffers(HDC dc) {
@@ -109,6 +106,12 @@ bool createBuffers(HDC dc) {
 }
 
 int openQuestion(const char* queryName, HDC dc, int slide) {
+    // A question is open already (its "Query File Error" box is up and its modal loop has
+    // passed on another WM_PROCEED): a second one would lose the first one's pen and saved
+    // drawing state.
+    if (session.whitePen != nullptr || session.drawingStateSaved) {
+        return QuizNotHandled;
+    }
     session.answering.missCount = 0;
     session.whitePen = CreatePen(PS_SOLID, 1, kWhite);
     if (session.whitePen == nullptr) {
@@ -123,7 +126,7 @@ int openQuestion(const char* queryName, HDC dc, int slide) {
     }
     const QueryFileReading reading = readQueryFile(*bytes);
     if (reading.status == QueryFileStatus::NotLocate) {
-        reportWrongKeyword(dc, reading.firstWord);
+        reportWrongKeyword(reading.firstWord);
     }
     if (reading.status != QueryFileStatus::Read) {
         return abandonQuestion(dc);

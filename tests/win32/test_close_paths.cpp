@@ -48,6 +48,7 @@ class CloseInsideDialogsTest : public ProgramTest {
         course.makeDirectory("Corpus\\program");
         const std::vector<std::uint8_t> intro = encodeBmpFile(PixelImage(16, 8, 0x808080), 24);
         course.writeFile("Corpus\\program\\intro.bmp", std::string(intro.begin(), intro.end()));
+        course.writeFile("Corpus\\index.dat", "Aorta~Heart 1\r\n"); // INDEX opens the index
     }
     TemporaryDirectory course;
 };
@@ -57,11 +58,13 @@ TEST_F(CloseInsideDialogsTest, TheProgramEndsAsItFoundTheSystemFromTheIntroAndTh
         const char* what;
         const char* dialog;
         std::function<void(HWND)> close;
+        bool throughIndexButton = false; // the dialog is the index, opened from the contents
     };
     const Case cases[] = {
         {"Alt+F4 in the intro", "Intro", altF4},
         {"a close request while the intro runs", "Intro", closeTheProgram},
         {"Alt+F4 in the table of contents", "ModeAndSeriesSelect", altF4},
+        {"Alt+F4 in the index dialog over the table of contents", "Index", altF4, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -74,6 +77,11 @@ TEST_F(CloseInsideDialogsTest, TheProgramEndsAsItFoundTheSystemFromTheIntroAndTh
             picture = introPicture;
             c.close(dialog);
         };
+        if (c.throughIndexButton) {
+            fake.realDialogs["ModeAndSeriesSelect"] = [](HWND contents) {
+                SendDlgItemMessageA(contents, IDC_INDEX_BUTTON, BM_CLICK, 0, 0);
+            };
+        }
 
         EXPECT_EQ(runProgramToEnd(), ExitNormal);
 

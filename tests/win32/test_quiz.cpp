@@ -24,7 +24,9 @@ const char* const kQueryFile = "Locate 100 50 400 120 6\r\n"
                                "region.\r\n"
                                "200 150 260 190\r\n";
 
-constexpr int kLowerTop = 404;
+// A calibrated computer whose lower view starts 7 rows higher than the base row 404: a
+// question placed at the base row instead of lowerImageTop shows.
+constexpr int kLowerTop = 397;
 const char* const kQuestion = "question";
 
 class QuizTest : public MainWindowTest {
@@ -38,6 +40,7 @@ class QuizTest : public MainWindowTest {
         loadPointerIcon(GetModuleHandleA(nullptr));
         ASSERT_NE(programResources.pointerIcon, nullptr);
         lowerImageTop = kLowerTop;
+        verticalParallax = kLowerTop - 404;
         screen.fill(busyPattern);
         // The drawing state of a presentation, which the question must give back.
         SetBkMode(screenDC, TRANSPARENT);
@@ -94,7 +97,7 @@ class QuizTest : public MainWindowTest {
         std::memcpy(section.bits(), before.pixels.data(), before.pixels.size() * 4);
         HDC dc = section.dc();
         PatBlt(dc, 100, 50, 301, 71, BLACKNESS);
-        PatBlt(dc, 94, 454, 301, 71, BLACKNESS);
+        PatBlt(dc, 94, 50 + kLowerTop, 301, 71, BLACKNESS);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(255, 255, 255));
         SetTextAlign(dc, TA_CENTER | TA_BASELINE);
@@ -270,6 +273,21 @@ TEST_F(QuizTest, AQueryFileThatCannotBeUsedLeavesTheQuestionAtOnce) {
         EXPECT_EQ(shown, c.messages);
         expectAllGivenBack();
     }
+}
+
+// The "Query File Error" box runs a message loop that may hand the window another
+// WM_PROCEED: no second question opens over the first (it would show the box again and
+// lose the first one's saved drawing state).
+TEST_F(QuizTest, NoSecondQuestionOpensWhileTheFirstOnesBoxIsUp) {
+    writeQuery("Find 100 50 400 120 6\r\nA\r\nB\r\nC\r\n200 150 260 190\r\n");
+    fake.messageBoxes.clear();
+    fake.onMessageBox = [&](const RecordedMessageBox&) {
+        SendMessageA(window, WM_PROCEED, ProceedBegin, 1);
+    };
+    startQuestion();
+    fake.onMessageBox = nullptr;
+    EXPECT_EQ(fake.messageBoxes.size(), 1u);
+    expectAllGivenBack();
 }
 
 TEST_F(QuizTest, ACloseRequestDuringTheQuestionFreesTheMouseAndStopsItsTimers) {
