@@ -22,10 +22,10 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 #include "imaging/dib_pixels.h"
 #include "imaging/duo_format.h"

@@ -13,10 +13,10 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 
 inline void pump() {

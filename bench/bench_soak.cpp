@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "content/content_globals.h"
-#include "content/mode_flags.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/content_globals.h"
+#include "ground/mode_flags.h"
 #include "imaging/dib_pixels.h"
 #include "imaging/duo_format.h"
 

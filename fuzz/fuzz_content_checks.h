@@ -6,9 +6,9 @@
 #include <cstring>
 #include <vector>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "fuzz_check.h"
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 #include "content/slide_reading.h"
 
 // A colour table as the program starts with it.

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "content/index_entry.h"
+#include "ground/index_entry.h"
 #include "content/index_slide.h"
 #include "fuzz_content_checks.h"
 

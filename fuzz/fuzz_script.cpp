@@ -9,7 +9,7 @@
 
 #include "app/erase_boxes.h"
 #include "app/view_coordinates.h"
-#include "content/mode_flags.h"
+#include "ground/mode_flags.h"
 #include "content/slide_script.h"
 #include "fuzz_content_checks.h"
 

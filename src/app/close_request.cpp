@@ -1,8 +1,8 @@
 #include "app/close_request.h"
 
-#include "app/messages.h"
+#include "ground/messages.h"
 #include "app/presentation_entry.h"
-#include "app/presentation_globals.h"
+#include "ground/presentation_globals.h"
 #include "app/state_handlers.h"
 #include "display/calibration.h"
 #include "quiz/quiz_proc.h"

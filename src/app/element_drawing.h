@@ -2,7 +2,7 @@
 // the stereo pointer taken off the screen around it.
 #pragma once
 
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 
 void drawStereoPicture(const SlideElement& element); // "Image"
 void drawText(const SlideElement& element);          // "Text" and "EText"

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/font_measure.h"
+#include "ground/font_measure.h"
 
 // A drawn text: the columns centreX - width / 2 for `width` columns and the rows
 // bottom - height for `height` rows of the upper view; the lower view's box is moved left

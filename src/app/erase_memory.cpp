@@ -1,6 +1,6 @@
 #include "app/erase_memory.h"
 
-#include "app/presentation_globals.h"
+#include "ground/presentation_globals.h"
 #include "display/display_globals.h"
 
 #include <windows.h>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/erase_boxes.h"
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 
 extern EraseBox titleBox;
 extern EraseBox captionBox;

@@ -1,7 +1,7 @@
 #include "app/last_mode.h"
 
-#include "app/presentation_globals.h"
-#include "content/content_globals.h"
+#include "ground/presentation_globals.h"
+#include "ground/content_globals.h"
 #include "platform/registry.h"
 
 #include <cstring>

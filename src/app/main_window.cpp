@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/close_request.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
 #include "app/single_copy.h"
 #include "app/state_handlers.h"
 
@@ -63,7 +63,7 @@ HWND createMainWindow(HINSTANCE instance) {
 int runCorpusView(HINSTANCE instance) {
     const SingleCopy copy;
     if (!copy.isFirst()) {
-        bringRunningCopyForward();
+        bringRunningCopyForward(kMainWindowClass);
         return ExitNormal;
     }
     programInstance = instance;

@@ -1,7 +1,5 @@
 #include "app/single_copy.h"
 
-#include "app/main_window.h"
-
 namespace {
 
 // The session's name for "a copy of the program runs".
@@ -21,8 +19,8 @@ SingleCopy::~SingleCopy() {
     }
 }
 
-void bringRunningCopyForward() {
-    HWND running = FindWindowA(kMainWindowClass, nullptr);
+void bringRunningCopyForward(const char* windowClass) {
+    HWND running = FindWindowA(windowClass, nullptr);
     if (running == nullptr) {
         return; // the running copy has no window yet, or none any more
     }

@@ -20,6 +20,6 @@ class SingleCopy {
     bool first_ = true;
 };
 
-// Brings the running copy to the front, restored if it was minimised: the dialog it runs, or
-// its window when none runs.
-void bringRunningCopyForward();
+// Brings the running copy (its main window of class `windowClass`) to the front, restored if
+// it was minimised: the dialog it runs, or its window when none runs.
+void bringRunningCopyForward(const char* windowClass);

@@ -1,8 +1,8 @@
 #include "app/state_handlers.h"
 
 #include "app/last_mode.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
 #include "app/window_lifecycle.h"
 #include "content/index_reader.h"
 #include "dialogs/dialogs.h"
@@ -11,20 +11,6 @@
 #include "platform/platform.h"
 
 #include "app/presentation_entry.h"
-
-void postProceed(HWND window, int code) {
-    PostMessageA(window, WM_PROCEED, static_cast<WPARAM>(code), 0);
-}
-
-void beginClosing(HWND window) {
-    presentationState = ClosingState;
-    postProceed(window, ProceedBegin);
-}
-
-void beginClosingAfterFailedStart(HWND window) {
-    programExitCode = ExitStartFailed;
-    beginClosing(window);
-}
 
 LRESULT startStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {

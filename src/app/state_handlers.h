@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "ground/proceed.h" // the handlers' callers move the window on with it
+
 LRESULT startStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT calibrationStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT locationStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -13,10 +15,3 @@ LRESULT presentingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM 
 LRESULT queryStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT closingStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT badStateMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Sets ClosingState and posts WM_PROCEED: the window is destroyed when it arrives.
-void beginClosing(HWND window);
-// The same for a program that could not start: it then ends with ExitStartFailed.
-void beginClosingAfterFailedStart(HWND window);
-// Posts WM_PROCEED with a code (lParam 0).
-void postProceed(HWND window, int code);

@@ -1,6 +1,6 @@
 #include "app/stereo_pointer.h"
 
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "imaging/bitmap_primitives.h"
 
 int pointerX = 0;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 
 // The most hexadecimal colours one reading gives entries to, so that they stay clear of
 // the named entries 0 to 9.

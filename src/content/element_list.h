@@ -9,7 +9,7 @@
 
 #include "content/colour_argument.h"
 #include "content/script_keywords.h"
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 #include "content/slide_reading.h"
 
 using ElementRecords = std::span<SlideElement, kSlideElementRecords>;

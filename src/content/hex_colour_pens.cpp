@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "app/program_resources.h"
-#include "content/content_globals.h"
-#include "display/display_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
+#include "ground/screen.h"
 
 namespace {
 

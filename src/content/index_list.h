@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "content/index_entry.h"
+#include "ground/index_entry.h"
 
 struct IndexListReading {
     int count = 0;

@@ -1,7 +1,7 @@
 #include "content/index_reader.h"
 
 #include "content/content_files.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
 #include "content/index_list.h"
 #include "content/index_slide.h"

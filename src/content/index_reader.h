@@ -1,7 +1,7 @@
 // Reads index.dat into the in-memory index, and an index slide from its ".ind" file.
 #pragma once
 
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 
 // Fills indexEntries and indexCount from courseRoot + "index.dat".
 void readIndexList();

@@ -1,6 +1,6 @@
 #include "content/index_slide.h"
 
-#include "content/index_entry.h"
+#include "ground/index_entry.h"
 #include "content/line_walker.h"
 #include "content/script_line.h"
 

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "content/mode_flags.h"
-#include "content/slide_element.h"
+#include "ground/mode_flags.h"
+#include "ground/slide_element.h"
 
 enum class ArgumentForm {
     None,

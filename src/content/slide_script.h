@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "content/element_list.h"
-#include "content/mode_flags.h"
+#include "ground/mode_flags.h"
 #include "content/slide_directory.h"
 #include "content/slide_reading.h"
 

@@ -1,7 +1,7 @@
 #include "content/slide_script_reader.h"
 
 #include "content/content_files.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
 #include "content/script_line.h"
 #include "content/slide_reading_shell.h"

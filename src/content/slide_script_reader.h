@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 
 // Sets `directory` to courseRoot + seriesName + "\Slide" + n + "\" and reads that slide's
 // script ("*.qiz" in Quiz Mode, else "*.scp") into `elements`.

@@ -1,8 +1,8 @@
 // The table of contents: the series of config.dat with the highlighted one's abstract,
 // the mode to run it in, Begin, INDEX and Quit.
-#include "app/messages.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/series_list.h"

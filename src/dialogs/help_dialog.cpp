@@ -1,7 +1,7 @@
 // The help dialog: the full-screen help picture of the mode in use and a Continue button.
-#include "app/messages.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"

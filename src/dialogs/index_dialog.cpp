@@ -1,9 +1,9 @@
 // The index of terms: the terms of index.dat in their order, the icon of the highlighted
 // term's slide drawn beside the list, and the choice of one term, whose slide the main
 // window then shows on its own.
-#include "app/messages.h"
+#include "ground/messages.h"
 #include "content/content_files.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
 #include "content/script_line.h"
 #include "dialogs/dialog_ids.h"

@@ -1,9 +1,9 @@
 // The intro dialog: the title picture until a key or a mouse button, with the spoken
 // prompt and the version text every 30 seconds.
-#include "app/messages.h"
-#include "app/narration.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "sound/narration.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "dialogs/dialogs.h"
 #include "dialogs/intro_dialog.h"
 #include "display/display_globals.h"

@@ -1,4 +1,4 @@
-#include "app/presentation_globals.h"
+#include "ground/presentation_globals.h"
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"
 #include "platform/platform.h"

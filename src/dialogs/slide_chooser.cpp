@@ -1,9 +1,9 @@
 // The slide chooser: a full-screen overview of the current series, one icon per slide
 // with its number above and its script's name below; a click on an icon jumps to it.
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "dialogs/chooser_grid.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"

@@ -1,6 +1,6 @@
 #include "display/alignment_screen.h"
 
-#include "display/calibration.h"
+#include "display/calibration_run.h"
 #include "display/calibration_rules.h"
 #include "display/display_globals.h"
 #include "display/stereo_switch.h"

@@ -2,9 +2,9 @@
 // colour test that shows whether the adapter switches, and the alignment screen.
 #include "display/calibration.h"
 
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/state_handlers.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/proceed.h"
 #include "display/alignment_screen.h"
 #include "display/calibration_rules.h"
 #include "display/display_globals.h"
@@ -12,8 +12,6 @@
 #include "imaging/bitmap_primitives.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
-
-CalibrationRun calibrationRun;
 
 namespace {
 

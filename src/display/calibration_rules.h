@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ground/screen_geometry.h"
+
 // HKEY_LOCAL_MACHINE\SOFTWARE\ORBANA\Vertical Parallax: its existence marks a calibrated
 // computer; the value "768" holds the correction as signed decimal text.
 constexpr const char* kVerticalParallaxKey = "SOFTWARE\\ORBANA\\Vertical Parallax";
@@ -26,7 +28,8 @@ constexpr int kMaxAlignmentOffset = 50;
 constexpr int kAlignmentLineLeft = 412;
 constexpr int kAlignmentLineRight = 612;
 constexpr int kGreenLineRow = 180;
-constexpr int kRedLineBaseRow = 584; // the green line's row in the lower view: 404 + 180
+constexpr int kRedLineBaseRow =
+    kLowerImageTopBase + kGreenLineRow; // the green line's row, in the lower view
 constexpr int kAlignmentPenWidth = 2;
 constexpr int kAlignmentTextCentre = 512;
 constexpr int kAlignmentTextBaseline = 140;

@@ -2,8 +2,8 @@
 // the system font and the display mode. The first that fails ends them with 0.
 #include "display/display_checks.h"
 
-#include "app/messages.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/content_globals.h"
 #include "display/display_check_rules.h"
 #include "display/display_globals.h"
 #include "display/display_mode_setting.h"

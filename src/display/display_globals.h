@@ -1,18 +1,8 @@
-// The display that every picture, text and switching code is drawn on.
+// The display's own setting, beside the screen that every subsystem draws on.
 #pragma once
 
-#include <windows.h>
-
-#include "display/screen_geometry.h"
 #include "display/switch_code.h"
+#include "ground/screen.h"
 
-// The device context of the whole display, created by the display checks.
-extern HDC screenDC;
-// 1 when the system dialog base unit is 8 pixels wide, 0 when it is 10.
-extern int largeDialogs;
-extern ScreenGeometry screenGeometry;
 // The switching codes' settings, loaded once at start-up (StereoSwitch action 2).
 extern SwitchCodeSettings switchCodeSettings;
-// The calibration's signed row correction and the first row of the lower view.
-extern int verticalParallax;
-extern int lowerImageTop;

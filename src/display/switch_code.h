@@ -9,8 +9,8 @@
 #include <optional>
 #include <string_view>
 
-#include "content/colours.h"
-#include "display/screen_geometry.h"
+#include "ground/colours.h"
+#include "ground/screen_geometry.h"
 
 // HKEY_LOCAL_MACHINE\SOFTWARE\ORBANA\Error Codes: read at start-up, written by the
 // calibration.

@@ -1,7 +1,7 @@
 // Bitmaps onto a device context, and clearing the screen.
 #include "imaging/bitmap_primitives.h"
 
-#include "display/screen_geometry.h"
+#include "ground/screen_geometry.h"
 #include "imaging/gdi_owners.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // there, and put back when the pointer is erased.
 #include "imaging/bitmap_primitives.h"
 
-#include "app/program_resources.h"
-#include "content/content_globals.h"
-#include "display/display_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
+#include "ground/screen.h"
 
 namespace {
 

@@ -19,14 +19,15 @@
 #include <array>
 #include <cstdint>
 
+#include "ground/screen_geometry.h"
 #include "imaging/duo_format.h"
 #include "imaging/pixel_image.h"
 
 constexpr int kCompositeWidth = 1024;
 constexpr int kCompositeHeight = 768;
-constexpr int kViewRows = 364;     // rows of each view on the screen; the upper view's band top
-constexpr int kBandRows = 40;      // the separator band's height, also the views' thresholds
-constexpr int kLowerViewTop = 404; // lowerImageTop when the vertical parallax is 0
+constexpr int kViewRows = 364; // rows of each view on the screen; the upper view's band top
+constexpr int kBandRows = 40;  // the separator band's height, also the views' thresholds
+constexpr int kLowerViewTop = kLowerImageTopBase; // lowerImageTop when the vertical parallax is 0
 
 // One view copy: `rows` rows of 1024 columns from the view's row `sourceY`, column 0, to
 // (destX, destY) of the composite.

@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 
-#include "display/display_globals.h"
+#include "ground/screen.h"
 #include "imaging/picture_file.h"
 #include "imaging/stereo_composer.h"
 #include "imaging/stereo_image_pixels.h"

@@ -1,7 +1,7 @@
 #include "install/copy_screen.h"
 
-#include "app/program_resources.h"
-#include "display/display_globals.h"
+#include "ground/program_resources.h"
+#include "ground/screen.h"
 #include "install/install_rules.h"
 #include "install/install_texts.h"
 #include "platform/platform.h"

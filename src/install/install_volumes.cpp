@@ -1,7 +1,7 @@
 #include "install/install_volumes.h"
 
-#include "app/presentation_globals.h"
-#include "content/content_globals.h"
+#include "ground/presentation_globals.h"
+#include "ground/content_globals.h"
 #include "install/copy_screen.h"
 #include "install/copy_tree.h"
 #include "install/drive_scan.h"

@@ -1,7 +1,7 @@
 #include "install/locate_content.h"
 
-#include "app/messages.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/content_globals.h"
 #include "install/drive_scan.h"
 #include "install/drive_scan_rules.h"
 #include "install/drive_space.h"

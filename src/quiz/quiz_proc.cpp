@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/messages.h"
-#include "app/program_resources.h"
+#include "ground/messages.h"
+#include "ground/program_resources.h"
 #include "content/content_files.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
-#include "display/display_globals.h"
+#include "ground/screen.h"
 #include "platform/platform.h"
 #include "quiz/query_file.h"
 #include "quiz/quiz_answers.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "display/screen_geometry.h"
+#include "ground/screen_geometry.h"
 
 bool createSaveBuffer(SaveBuffer& buffer, HDC screen, int width, int height) {
     releaseSaveBuffer(buffer);

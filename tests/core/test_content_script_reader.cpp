@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "content/mode_flags.h"
+#include "ground/mode_flags.h"
 #include "content/script_line.h"
 #include "content/slide_script.h"
 #include "test_content_support.h"

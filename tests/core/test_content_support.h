@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/element_list.h"
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 
 struct ContentTables {
     // Exactly the list's records and the table's entries, on the heap, so that the address

@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "content/index_entry.h"
+#include "ground/index_entry.h"
 #include "content/index_list.h"
 #include "content/index_slide.h"
-#include "content/mode_flags.h"
+#include "ground/mode_flags.h"
 #include "content/slide_script.h"
 #include "dialogs/series_list.h"
 #include "quiz/query_file.h"

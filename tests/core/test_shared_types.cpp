@@ -1,10 +1,10 @@
 // The shared records keep the layout and values every reader and drawer relies on.
 #include <gtest/gtest.h>
 
-#include "app/font_measure.h"
-#include "content/colours.h"
-#include "content/mode_flags.h"
-#include "content/slide_element.h"
+#include "ground/font_measure.h"
+#include "ground/colours.h"
+#include "ground/mode_flags.h"
+#include "ground/slide_element.h"
 
 TEST(SharedTypes, FontMeasureTruncatesTheWidthEstimateTowardZero) {
     EXPECT_EQ(fontMeasureFrom(18, 4, 7, 19).charWidth, 9);  // 7 + 12/6

@@ -3,9 +3,9 @@
 // stored, and a close request at each point.
 #include "support/memory_screen_window.h"
 
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
 #include "display/calibration.h"
 #include "display/display_globals.h"
 

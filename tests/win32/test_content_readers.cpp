@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
 #include "content/index_reader.h"
 #include "content/slide_script_reader.h"

@@ -3,11 +3,11 @@
 // globals they leave and the pixels they draw on the screen.
 #include "support/dialog_test.h"
 
-#include "app/messages.h"
-#include "app/narration.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "sound/narration.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialogs.h"
 #include "display/display_globals.h"

@@ -3,7 +3,7 @@
 #include "support/display_check_test.h"
 #include "support/program_harness.h"
 
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "display/display_checks.h"
 #include "display/display_globals.h"
 

@@ -5,9 +5,9 @@
 #include "support/memory_screen_window.h"
 #include "support/program_harness.h"
 
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 #include "display/stereo_switch.h"
 

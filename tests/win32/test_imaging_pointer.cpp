@@ -3,8 +3,8 @@
 #include "support/program_harness.h"
 #include "test_imaging_support.h"
 
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 #include "imaging/bitmap_primitives.h"
 

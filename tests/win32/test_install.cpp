@@ -2,8 +2,8 @@
 // the scripted drive list names as drives, with the registry of the test's prefix.
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/content_globals.h"
 #include "install/drive_select_ids.h"
 #include "install/install_texts.h"
 #include "install/install_volumes.h"

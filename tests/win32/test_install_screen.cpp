@@ -2,7 +2,7 @@
 // text and progress bar, and a queue that keeps moving without letting input act.
 #include <gtest/gtest.h>
 
-#include "app/presentation_globals.h"
+#include "ground/presentation_globals.h"
 #include "display/display_globals.h"
 #include "install/copy_screen.h"
 #include "install/drive_select.h"

@@ -5,11 +5,11 @@
 #include "support/screen_dib.h"
 
 #include "app/erase_memory.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
 #include "app/stereo_pointer.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 
 #include <cstring>

@@ -4,10 +4,10 @@
 #include "support/program_harness.h"
 #include "test_imaging_support.h"
 
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 #include "quiz/quiz_proc.h"
 

@@ -2,12 +2,12 @@
 // table and the user's controls, checked by what they post and change.
 #include "support/program_harness.h"
 
-#include "app/messages.h"
-#include "app/narration.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
+#include "ground/messages.h"
+#include "sound/narration.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
 #include "app/stereo_pointer.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <sstream>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/content_paths.h"
 #include "content/slide_script.h"
 #include "coursecheck/course_checks.h"

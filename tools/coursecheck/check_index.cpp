@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/index_list.h"
 #include "content/index_slide.h"
 #include "content/line_walker.h"

@@ -5,7 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/line_walker.h"
 #include "content/script_line.h"
 #include "content/slide_script.h"

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "common/command_line.h"
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/content_paths.h"
 #include "content/index_list.h"
 #include "content/index_slide.h"

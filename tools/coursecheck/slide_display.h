@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "app/font_measure.h"
+#include "ground/font_measure.h"
 #include "common/picture.h"
-#include "content/colours.h"
-#include "content/mode_flags.h"
-#include "content/slide_element.h"
+#include "ground/colours.h"
+#include "ground/mode_flags.h"
+#include "ground/slide_element.h"
 #include "content/slide_reading.h"
 
 // Texts below this contrast with the picture under them are reported as hard to read.

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "content/colours.h"
+#include "ground/colours.h"
 #include "content/content_paths.h"
 #include "content/script_keywords.h"
 #include "content/script_line.h"

@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "content/slide_element.h"
+#include "ground/slide_element.h"
 #include "content/slide_reading.h"
 
 using Json = nlohmann::ordered_json;

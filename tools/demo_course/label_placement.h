@@ -6,7 +6,8 @@
 #include <string>
 
 #include "common/picture.h"
-#include "demo_course/script_text.h"
+#include "demo_course/label.h"
+#include "demo_course/slide_geometry.h"
 
 class LabelPlacement {
   public:

@@ -6,17 +6,10 @@
 #include <vector>
 
 #include "common/picture.h"
+#include "demo_course/label.h"
 #include "demo_course/slide_geometry.h"
 
 class LabelPlacement;
-
-// A label naming a landmark: drawn `dx`, `dy` pixels from it, a little in front of it.
-struct Label {
-    std::string text;
-    std::string landmark;
-    int dx;
-    int dy;
-};
 
 class ScriptText {
   public:

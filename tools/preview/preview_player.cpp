@@ -4,14 +4,14 @@
 
 #include <cstdio>
 
-#include "app/messages.h"
+#include "ground/messages.h"
 #include "app/playback.h"
 #include "app/presentation_entry.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
 #include "app/state_handlers.h"
 #include "content/content_files.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "content/content_paths.h"
 #include "content/script_line.h"
 #include "display/display_globals.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/picture.h"
-#include "content/mode_flags.h"
+#include "ground/mode_flags.h"
 
 struct SlideScreens {
     int slide = 0;

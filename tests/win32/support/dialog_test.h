@@ -5,8 +5,8 @@
 #include "support/program_harness.h"
 #include "support/screen_dib.h"
 
-#include "app/program_resources.h"
-#include "content/content_globals.h"
+#include "ground/program_resources.h"
+#include "ground/content_globals.h"
 #include "display/display_globals.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "support/program_harness.h"
 
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "display/display_checks.h"
 #include "display/display_globals.h"
 

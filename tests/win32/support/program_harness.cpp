@@ -1,11 +1,11 @@
 #include "support/program_harness.h"
 
 #include "app/main_window.h"
-#include "app/messages.h"
-#include "app/presentation_globals.h"
-#include "app/program_resources.h"
+#include "ground/messages.h"
+#include "ground/presentation_globals.h"
+#include "ground/program_resources.h"
 #include "app/stereo_pointer.h"
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 #include "display/calibration.h"
 #include "display/display_globals.h"
 

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "app/font_measure.h"
-#include "content/colours.h"
+#include "ground/font_measure.h"
+#include "ground/colours.h"
 
 struct ProgramResources {
     HFONT versionFont;

@@ -1,4 +1,4 @@
-#include "content/content_globals.h"
+#include "ground/content_globals.h"
 
 std::string courseRoot = kCourseRootNotFound;
 char seriesName[kSeriesNameSize] = {};

@@ -1,7 +1,7 @@
-#include "app/program_resources.h"
+#include "ground/program_resources.h"
 
-#include "content/content_globals.h"
-#include "display/display_globals.h"
+#include "ground/content_globals.h"
+#include "ground/screen.h"
 
 ProgramResources programResources = {};
 FontMeasure textMeasure = {0, 0, 0};

@@ -1,6 +1,6 @@
 // Wave playback through the MCI command interface, addressed by file name (the wave audio
 // device is chosen by the extension). No MCI error is tested or reported.
-#include "app/narration.h"
+#include "sound/narration.h"
 
 #include "platform/platform.h"
 

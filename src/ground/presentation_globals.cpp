@@ -1,6 +1,6 @@
-#include "app/presentation_globals.h"
+#include "ground/presentation_globals.h"
 
-#include "app/messages.h"
+#include "ground/messages.h"
 
 int presentationState = StartState;
 HINSTANCE programInstance = nullptr;

@@ -1,4 +1,4 @@
-#include "content/colours.h"
+#include "ground/colours.h"
 
 void fillInitialColourTable(std::uint32_t (&table)[kColourCount]) {
     for (int i = 0; i < kColourCount; ++i) {

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "content/colours.h"
-#include "content/index_entry.h"
-#include "content/mode_flags.h"
-#include "content/slide_element.h"
+#include "ground/colours.h"
+#include "ground/index_entry.h"
+#include "ground/mode_flags.h"
+#include "ground/slide_element.h"
 
 constexpr int kSeriesNameSize = 44;
 constexpr int kSeriesTitleSize = 200;
