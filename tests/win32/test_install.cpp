@@ -200,15 +200,23 @@ TEST_F(InstallTest, ASecondInstallationReplacesReadOnlyFilesOfTheFirst) {
     EXPECT_EQ(treeListing(copy), expectedCopy());
 }
 
-TEST_F(InstallTest, ACopyThatFailedInPartIsNotRecorded) {
+// The target drive's letter comes before the CD's: the copy that failed must not be found
+// by the scan, now or at the next start, and must not be taken for a CD when the user tries
+// again.
+TEST_F(InstallTest, ACopyThatFailedInPartIsNotRecordedNorLeftAndTryingAgainCompletes) {
+    const std::string c = drives.addDrive('C', kRoom);
     const std::string cd = drives.addDrive('D', 0);
-    const std::string e = drives.addDrive('E', kRoom);
     drives.insert(1, cd);
-    // The target holds a file where the copy needs the program directory.
-    temporary.makeDirectory("E/Corpus");
-    temporary.writeFile("E/Corpus/program", "in the way");
+    fake.onMessageBox = [&](const RecordedMessageBox& box) {
+        if (box.text == kInsertVolumeTwoText) {
+            drives.eject(1);
+            drives.insert(2, cd);
+        }
+    };
     fake.messageBoxAnswers = {IDYES};
     fake.dialogs["DriveSelect"] = [](HWND) { return 0; };
+    HeldFile scratched(cd + "Corpus\\Skull\\Slide1\\skull.scp"); // cannot be read
+    ASSERT_TRUE(scratched.held());
 
     EXPECT_EQ(locate(), HandlerDone); // goes on from the CD
 
@@ -218,6 +226,22 @@ TEST_F(InstallTest, ACopyThatFailedInPartIsNotRecorded) {
     EXPECT_EQ(fake.messageBoxes.back().owner, window);
     EXPECT_EQ(path(), "<missing>");
     EXPECT_EQ(courseRoot, cd + "Corpus\\");
+    for (const char* left : {"Corpus", "Corpus.new", "Corpus.old"}) {
+        EXPECT_EQ(GetFileAttributesA((c + left).c_str()), INVALID_FILE_ATTRIBUTES) << left;
+    }
+
+    // The next start finds the CD, not a copy; the offer comes again and, with the CD
+    // readable, completes.
+    scratched.release();
+    fake.messageBoxes.clear();
+    fake.messageBoxAnswers = {IDYES};
+    courseRoot = kCourseRootNotFound;
+    EXPECT_EQ(locate(), HandlerDone);
+    EXPECT_EQ(captions(fake).back(), "Installation Complete!");
+    EXPECT_EQ(treeListing(c + "Corpus"), expectedCopy());
+    EXPECT_EQ(path(), c + "Corpus");
+    EXPECT_EQ(courseRoot, c + "Corpus\\");
+    DeleteFileA((readStartMenuFolder() + "\\CorpusView.exe").c_str());
 }
 
 TEST_F(InstallTest, DecliningIsRecordedAndCancellingRecordsNothing) {

@@ -109,3 +109,17 @@ void writeWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
+
+HeldFile::HeldFile(const std::string& path)
+    : file_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+
+HeldFile::~HeldFile() {
+    release();
+}
+
+void HeldFile::release() {
+    if (file_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
+    }
+}

@@ -6,6 +6,8 @@
 #include "support/fake_platform.h"
 #include "support/program_harness.h"
 
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -36,3 +38,18 @@ std::vector<std::string> treeListing(const std::string& root);
 // Whether any file below `root` is read-only.
 bool anyReadOnly(const std::string& root);
 void writeWholeFile(const std::string& path, const std::string& bytes);
+
+// A file held open without sharing: no one can read it until it is let go, as a scratched
+// CD's file cannot be read.
+class HeldFile {
+  public:
+    explicit HeldFile(const std::string& path);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool held() const { return file_ != INVALID_HANDLE_VALUE; }
+    void release();
+
+  private:
+    HANDLE file_;
+};
