@@ -9,8 +9,6 @@
 #include "app/messages.h"
 #include "content/content_globals.h"
 #include "install/copy_tree.h"
-#include "install/drive_select_ids.h"
-#include "install/install_target.h"
 #include "install/install_volumes.h"
 #include "install/locate_content.h"
 #include "install/product_key.h"
@@ -18,6 +16,7 @@
 #include "support/program_harness.h"
 
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -133,20 +132,12 @@ void writeSmallVolumes(const TemporaryDirectory& temporary) {
     }
 }
 
-class InstallSafetyTest : public ProgramTest {
+class InstallSafetyTest : public InstallWalkTest {
   protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        InstallWalkTest::SetUp();
         writeSmallVolumes(temporary);
-        window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 nullptr, nullptr);
     }
-    void TearDown() override {
-        DeleteFileA((readStartMenuFolder() + "\\CorpusView.exe").c_str());
-        DestroyWindow(window);
-        ProgramTest::TearDown();
-    }
-    int locate() { return LocateContent(window, WM_PROCEED, ProceedBegin, 0); }
     // The CD changes from Volume I to Volume II at the prompt for Volume II.
     void changeCdAtThePrompt(const std::string& cd) {
         fake.onMessageBox = [this, cd](const RecordedMessageBox& box) {
@@ -156,17 +147,6 @@ class InstallSafetyTest : public ProgramTest {
             }
         };
     }
-    std::vector<std::string> captions() const {
-        std::vector<std::string> out;
-        for (const RecordedMessageBox& box : fake.messageBoxes) {
-            out.push_back(box.caption);
-        }
-        return out;
-    }
-
-    TemporaryDirectory temporary;
-    InstallDrives drives{fake, temporary};
-    HWND window = nullptr;
 };
 
 // The target drive comes before the CD's, so that a copy taken for a CD would show.
@@ -243,7 +223,7 @@ TEST_F(InstallSafetyTest, NothingOfTheUsersAtTheTargetIsWrittenInto) {
 
         EXPECT_EQ(!fake.messageBoxes.empty(), c.offered) << c.what;
         if (c.offered) {
-            EXPECT_EQ(captions().back(), "Installation Complete!") << c.what;
+            EXPECT_EQ(boxCaptions(fake).back(), "Installation Complete!") << c.what;
             EXPECT_EQ(treeListing(e), installed) << c.what << ": the copy and nothing else";
         } else {
             EXPECT_EQ(treeListing(e), before) << c.what << ": left byte for byte";
@@ -321,6 +301,91 @@ TEST_F(InstallSafetyTest, TheBoxesShowTheCoursesOwnWording) {
         EXPECT_EQ(shown[i].text, box.text) << box.caption;
         EXPECT_EQ(shown[i].type & 0xF, box.type) << box.caption;
         EXPECT_EQ(shown[i].owner != nullptr, box.owned) << box.caption;
+    }
+}
+
+// The Start Menu value as the current user's Shell Folders key holds it, put back when the
+// owner goes.
+class StartMenuValue {
+  public:
+    StartMenuValue() {
+        RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_);
+        DWORD size = sizeof saved_;
+        RegQueryValueExA(key_, "Start Menu", nullptr, &type_, saved_, &size);
+        size_ = size;
+    }
+    ~StartMenuValue() {
+        RegSetValueExA(key_, "Start Menu", 0, type_, saved_, size_);
+        RegCloseKey(key_);
+    }
+    StartMenuValue(const StartMenuValue&) = delete;
+    StartMenuValue& operator=(const StartMenuValue&) = delete;
+    void set(DWORD type, const std::string& folder) {
+        RegSetValueExA(key_, "Start Menu", 0, type, reinterpret_cast<const BYTE*>(folder.c_str()),
+                       static_cast<DWORD>(folder.size() + 1));
+    }
+
+  private:
+    static constexpr const char* kShellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_SZ;
+    BYTE saved_[1024] = {};
+    DWORD size_ = 0;
+};
+
+TEST_F(InstallSafetyTest, TheStartMenuEntryIsMadeOrTheCompletionBoxMakesNoPromise) {
+    const std::string cd = drives.addDrive('D', 0);
+    const std::string e = drives.addDrive('E', kRoom);
+    temporary.makeDirectory("Menu");
+    const std::string menu = temporary.path() + "\\Menu";
+    SetEnvironmentVariableA("CORPUS_TEST_MENU", menu.c_str());
+    StartMenuValue value;
+    const std::string promise = "You have now installed both CD's on your computer.  You can "
+                                "also now run the.\nprogram from the Start menu.\n";
+    struct Case {
+        const char* what;
+        DWORD type;
+        std::string folder;
+        bool earlierReadOnlyEntry;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"a folder written with an environment name", REG_EXPAND_SZ, "%CORPUS_TEST_MENU%", false,
+         promise},
+        {"a read-only program file of an earlier installation", REG_SZ, menu, true, promise},
+        {"a folder that does not exist", REG_SZ, menu + "\\Gone", false,
+         "You have now installed both CD's on your computer.  The program could not be added "
+         "to the Start menu; you can run it from " +
+             e + "Corpus\\program\\CorpusView.exe.\n"},
+    };
+    const std::string entry = menu + "\\CorpusView.exe";
+    for (const Case& c : cases) {
+        clearProgramRegistry();
+        drives.eject(2);
+        drives.insert(1, cd);
+        value.set(c.type, c.folder);
+        if (c.earlierReadOnlyEntry) {
+            writeWholeFile(entry, "an earlier program");
+            SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+        changeCdAtThePrompt(cd);
+        fake.messageBoxes.clear();
+        fake.messageBoxAnswers = {IDYES};
+        fake.dialogs["DriveSelect"] = [](HWND) { return 0; };
+
+        EXPECT_EQ(locate(), HandlerDone) << c.what;
+
+        ASSERT_FALSE(fake.messageBoxes.empty()) << c.what;
+        EXPECT_EQ(fake.messageBoxes.back().caption, "Installation Complete!") << c.what;
+        EXPECT_EQ(fake.messageBoxes.back().text, c.text) << c.what;
+        const std::vector<std::string> inMenu = treeListing(menu);
+        const bool promised = c.text == promise;
+        EXPECT_EQ(inMenu, promised ? std::vector<std::string>{"CorpusView.exe=the program"}
+                                   : std::vector<std::string>{})
+            << c.what;
+        SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(entry.c_str());
     }
 }
 

@@ -1,5 +1,9 @@
 #include "support/install_drives.h"
 
+#include "app/messages.h"
+#include "install/install_volumes.h"
+#include "install/locate_content.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -92,6 +96,30 @@ void InstallDrives::updateList() {
         fake_.driveStrings += root;
         fake_.driveStrings.push_back('\0');
     }
+}
+
+void InstallWalkTest::SetUp() {
+    ProgramTest::SetUp();
+    window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             nullptr, nullptr);
+}
+
+void InstallWalkTest::TearDown() {
+    DeleteFileA((readStartMenuFolder() + "\\CorpusView.exe").c_str());
+    DestroyWindow(window);
+    ProgramTest::TearDown();
+}
+
+int InstallWalkTest::locate() {
+    return LocateContent(window, WM_PROCEED, ProceedBegin, 0);
+}
+
+std::vector<std::string> boxCaptions(const FakePlatform& fake) {
+    std::vector<std::string> out;
+    for (const RecordedMessageBox& box : fake.messageBoxes) {
+        out.push_back(box.caption);
+    }
+    return out;
 }
 
 std::vector<std::string> treeListing(const std::string& root) {

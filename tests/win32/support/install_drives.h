@@ -33,6 +33,24 @@ class InstallDrives {
     std::string where_[3];
 };
 
+// A test of the content location and the installation: drives on a temporary directory, an
+// owner window for the boxes, and no Start Menu entry left behind. The test's SetUp writes
+// the volumes.
+class InstallWalkTest : public ProgramTest {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Runs the location as the main window does on its WM_PROCEED.
+    int locate();
+
+    TemporaryDirectory temporary;
+    InstallDrives drives{fake, temporary};
+    HWND window = nullptr;
+};
+
+// The captions of the message boxes shown so far, in order.
+std::vector<std::string> boxCaptions(const FakePlatform& fake);
+
 // Every file below `root` as "relative path=content", sorted.
 std::vector<std::string> treeListing(const std::string& root);
 // Whether any file below `root` is read-only.
