@@ -23,6 +23,9 @@ namespace {
 
 // CalibrationState and LocationState hand every message to their procedure.
 LRESULT handlerStateMessage(int result, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (presentationState == ClosingState) {
+        return 0; // a close request came while the procedure ran: the closing path is taken
+    }
     if (result == HandlerEndProgram) {
         beginClosingAfterFailedStart(window);
         return 0;

@@ -48,13 +48,28 @@ bool isDirectory(const WIN32_FIND_DATAA& entry) {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// A directory that exists already (an earlier installation) is no failure.
+bool isLink(DWORD attributes) {
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// A directory that exists already (the same directory of the other volume) is no failure;
+// a link of that name is never written through.
 bool createDirectory(const std::string& path) {
     if (CreateDirectoryA(path.c_str(), nullptr)) {
         return true;
     }
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+           !isLink(attributes);
+}
+
+// A link at the target is never written through.
+bool copyFileOverChecked(const std::string& source, const std::string& target) {
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && isLink(attributes)) {
+        return false;
+    }
+    return copyFileOver(source, target);
 }
 
 } // namespace
@@ -63,10 +78,18 @@ bool copyFileOver(const std::string& source, const std::string& target) {
     // A read-only target (the combined files of an earlier installation keep the CD's
     // flag) would refuse the copy.
     const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    const bool readOnly =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+    if (readOnly) {
         SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    return CopyFileA(source.c_str(), target.c_str(), FALSE) != 0;
+    if (CopyFileA(source.c_str(), target.c_str(), FALSE)) {
+        return true;
+    }
+    if (readOnly) {
+        SetFileAttributesA(target.c_str(), attributes); // the target stays as it was
+    }
+    return false;
 }
 
 void CopyTree(const std::string& source, const std::string& destination, CopyTally& tally) {
@@ -80,9 +103,9 @@ void CopyTree(const std::string& source, const std::string& destination, CopyTal
         ++tally.failures;
         return;
     }
-    for (; listing.hasEntry(); listing.next()) {
+    for (; listing.hasEntry() && !tally.stopped; listing.next()) {
         const WIN32_FIND_DATAA& entry = listing.entry();
-        if (isDirectoryOwnEntry(entry.cFileName)) {
+        if (isDirectoryOwnEntry(entry.cFileName) || isLink(entry.dwFileAttributes)) {
             continue;
         }
         const std::optional<std::string> from = copyEntryPath(source, entry.cFileName);
@@ -95,7 +118,7 @@ void CopyTree(const std::string& source, const std::string& destination, CopyTal
             }
             continue;
         }
-        if (!from || !to || !copyFileOver(*from, *to) ||
+        if (!from || !to || !copyFileOverChecked(*from, *to) ||
             !SetFileAttributesA(to->c_str(), FILE_ATTRIBUTE_NORMAL)) {
             ++tally.failures;
         }
@@ -103,8 +126,11 @@ void CopyTree(const std::string& source, const std::string& destination, CopyTal
         if (tally.afterEachFile) {
             tally.afterEachFile();
         }
+        if (tally.stopWhen && tally.stopWhen()) {
+            tally.stopped = true;
+        }
     }
-    if (listing.failed()) {
+    if (listing.failed() && !tally.stopped) {
         ++tally.failures;
     }
 }
@@ -117,7 +143,7 @@ std::size_t countFilesInTree(const std::string& source, const std::function<void
     std::size_t files = 0;
     for (Listing listing(*pattern); listing.hasEntry(); listing.next()) {
         const WIN32_FIND_DATAA& entry = listing.entry();
-        if (isDirectoryOwnEntry(entry.cFileName)) {
+        if (isDirectoryOwnEntry(entry.cFileName) || isLink(entry.dwFileAttributes)) {
             continue;
         }
         if (!isDirectory(entry)) {

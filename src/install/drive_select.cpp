@@ -1,8 +1,8 @@
 #include "install/drive_select.h"
 
 #include "install/drive_select_ids.h"
-#include "install/drive_space.h"
 #include "install/install_rules.h"
+#include "install/install_target.h"
 
 #include <vector>
 
@@ -12,7 +12,7 @@ namespace {
 
 void listDrives(HWND dialog) {
     std::vector<std::string> drives;
-    FindDrivesWithSpace(freeSpaceThreshold, drives);
+    FindInstallTargets(freeSpaceThreshold, drives);
     for (const std::string& drive : drives) {
         SendDlgItemMessageA(dialog, IDC_DRIVE_LIST, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(drive.c_str()));

@@ -84,6 +84,11 @@ std::string volumeMarkerOnDrive(std::string_view driveRoot, int volume) {
     return contentPathsOnDrive(driveRoot).program + (volume == 1 ? "\\volume1" : "\\volume2");
 }
 
+InstallFolders installFoldersOnDrive(std::string_view driveRoot) {
+    const std::string copy = installDirectoryOnDrive(driveRoot);
+    return {copy, copy + ".new", copy + ".old"};
+}
+
 bool isDirectoryOwnEntry(std::string_view name) {
     return name == "." || name == "..";
 }

@@ -75,6 +75,21 @@ std::string installDirectoryOnDrive(std::string_view driveRoot);
 // The marker of a volume (1 or 2) on a drive: D:\Corpus\program\volume1.
 std::string volumeMarkerOnDrive(std::string_view driveRoot, int volume);
 
+// The folders of an installation on a drive root. The copy is made in `staging` (C:\Corpus.new)
+// and takes its name `copy` (C:\Corpus) only once every file is in it, so that no drive scan
+// ever finds a copy that is not whole; an earlier installation at `copy` is moved aside to
+// `retired` (C:\Corpus.old) while the new copy takes its place, then removed.
+struct InstallFolders {
+    std::string copy;
+    std::string staging;
+    std::string retired;
+};
+InstallFolders installFoldersOnDrive(std::string_view driveRoot);
+// The file that marks the staging folder and a retired installation as the installation's
+// own, so that a folder of that name that the user made is never removed. It is the first
+// thing written into them and the last thing removed.
+constexpr const char* kOwnFolderMarker = "CorpusView.installing";
+
 // The listing's entries for the directory itself and its parent, passed over by name.
 bool isDirectoryOwnEntry(std::string_view name);
 // "%s\%s" of a directory and an entry name; nothing when it would exceed kCopyPathLimit.

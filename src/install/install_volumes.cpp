@@ -1,5 +1,6 @@
 #include "install/install_volumes.h"
 
+#include "ground/messages.h"
 #include "ground/presentation_globals.h"
 #include "ground/content_globals.h"
 #include "install/copy_screen.h"
@@ -9,9 +10,11 @@
 #include "install/drive_select.h"
 #include "install/drive_space.h"
 #include "install/install_rules.h"
+#include "install/install_target.h"
 #include "install/install_texts.h"
 #include "platform/platform.h"
 
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -24,8 +27,14 @@ constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kStartMenuValue = "Start Menu";
 constexpr const char* kNoDriveLeftText =
-    "No drive has enough free space for the installation any more.  The course will run "
-    "from the CD.";
+    "No drive can take the installation any more.  The course will run from the CD.";
+
+// A close request (the task bar's Close, End task, the end of the session) reached the main
+// window while a box, the dialog or the copy ran: the installation ends at once, recording
+// nothing, and leaves the program to end.
+bool closeRequested(HWND owner) {
+    return presentationState == ClosingState || (owner != nullptr && !IsWindow(owner));
+}
 
 void recordRefusal(const RegistryKey& productKey) {
     writeStringValue(productKey, kPathValue, kDeclinedPath);
@@ -44,11 +53,11 @@ std::optional<std::string> chooseTargetDrive(HWND owner) {
         selectedDriveRoot.clear();
         const INT_PTR row =
             platform().dialogBox(programInstance, "DriveSelect", owner, DriveSelectProc, 0);
-        if (row == -1) {
+        if (row == -1 || closeRequested(owner)) {
             return std::nullopt;
         }
         std::vector<std::string> fresh;
-        FindDrivesWithSpace(freeSpaceThreshold, fresh);
+        FindInstallTargets(freeSpaceThreshold, fresh);
         if (std::optional<std::string> drive =
                 installDriveFor(fresh, static_cast<int>(row), selectedDriveRoot)) {
             return drive;
@@ -61,12 +70,17 @@ std::optional<std::string> chooseTargetDrive(HWND owner) {
     }
 }
 
-// Sets sourceRoot to the content directory of the first drive holding the volume's CD.
-bool findVolume(int volume) {
+// Sets sourceRoot to the content directory of the first drive holding the volume's CD. The
+// target drive never counts as a CD: what is on it is the installation's, or was there
+// before it.
+bool findVolume(int volume, const std::string& targetDrive) {
     sourceRoot = kCourseRootNotFound;
     const std::string list = readDriveList();
     QuietDriveErrors quiet;
     for (const std::string& drive : driveRootsToScan(list)) {
+        if (drive == targetDrive) {
+            continue;
+        }
         const std::string directory = installDirectoryOnDrive(drive);
         if (contentEntryExists(directory) &&
             contentEntryExists(volumeMarkerOnDrive(drive, volume))) {
@@ -77,20 +91,23 @@ bool findVolume(int volume) {
     return false;
 }
 
-// Copies the CD at sourceRoot into installRoot under the wait cursor, with the progress.
-void copyVolume(CopyScreen& screen, CopyTally& tally) {
+// Copies the CD at sourceRoot into the staging folder under the wait cursor, with the
+// progress. A CD taken out meanwhile makes failures, not the system's "no disk" box.
+void copyVolume(CopyScreen& screen, const std::string& staging, CopyTally& tally) {
     const WaitCursor wait;
+    const QuietDriveErrors quiet;
     screen.beginVolume(countFilesInTree(sourceRoot, answerMessagesWithoutInput));
     const std::size_t doneBefore = tally.filesDone;
     tally.afterEachFile = [&] { screen.progress(tally.filesDone - doneBefore); };
-    CopyTree(sourceRoot, installRoot, tally);
+    CopyTree(sourceRoot, staging, tally);
     tally.afterEachFile = nullptr;
 }
 
-void copyCombinedFiles(CopyTally& tally) {
+void copyCombinedFiles(const std::string& staging, CopyTally& tally) {
+    const QuietDriveErrors quiet;
     for (const CombinedFile& file : kCombinedFiles) {
         const std::string source = sourceRoot + file.source;
-        const std::string target = installRoot + file.target;
+        const std::string target = staging + file.target;
         if (!copyFileOver(source, target)) {
             ++tally.failures;
             continue;
@@ -104,13 +121,89 @@ void copyCombinedFiles(CopyTally& tally) {
     }
 }
 
-// Any failure here is silent: the course itself is installed.
-void copyProgramToStartMenu() {
+// The program file into the Start Menu folder, over an earlier one (read-only included);
+// false when it is not there. The course itself is installed either way.
+bool copyProgramToStartMenu() {
     const std::string folder = readStartMenuFolder();
-    if (!folder.empty()) {
-        CopyFileA((sourceRoot + "\\program\\CorpusView.exe").c_str(),
-                  (folder + "\\CorpusView.exe").c_str(), FALSE);
+    return !folder.empty() &&
+           copyFileOver(sourceRoot + "\\program\\CorpusView.exe", folder + "\\CorpusView.exe");
+}
+
+// A folder written with environment names (%USERPROFILE%\...), as a REG_EXPAND_SZ value
+// holds it; empty when it cannot be expanded.
+std::string expandEnvironmentNames(const std::string& text) {
+    const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+    if (needed == 0) {
+        return {};
     }
+    std::string expanded(needed, '\0');
+    const DWORD written = ExpandEnvironmentStringsA(text.c_str(), expanded.data(), needed);
+    if (written == 0 || written > needed) {
+        return {};
+    }
+    expanded.resize(written - 1); // without the terminating zero
+    return expanded;
+}
+
+// The completion box's text: the promise of a Start menu entry only when there is one.
+std::string completionText(bool inStartMenu) {
+    if (inStartMenu) {
+        return kCompleteText;
+    }
+    char text[512];
+    std::snprintf(text, sizeof text, kCompleteWithoutStartMenuText, installRoot.c_str());
+    return text;
+}
+
+// The prompt for Volume I until it is found; false on Cancel or a close.
+bool waitForVolumeOne(HWND owner, const std::string& targetDrive) {
+    while (!findVolume(1, targetDrive)) {
+        if (platform().ownedMessageBox(owner, kInsertVolumeOneText, kInsertCaption, MB_OKCANCEL) ==
+                IDCANCEL ||
+            closeRequested(owner)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The prompt for Volume II until it is found (there is no Cancel); false on a close.
+bool waitForVolumeTwo(HWND owner, CopyScreen& screen, const std::string& targetDrive) {
+    do {
+        screen.ask(kInsertVolumeTwoText, kInsertCaption, MB_OK);
+        if (closeRequested(owner)) {
+            return false;
+        }
+    } while (!findVolume(2, targetDrive));
+    return true;
+}
+
+// Both volumes and the combined files into the staging folder; false when a close stopped
+// it (the staging folder is then removed by its owner).
+bool copyBothVolumes(HWND owner, CopyScreen& screen, const StagedCopy& staging,
+                     const std::string& targetDrive, CopyTally& tally) {
+    // A close, or the end of the session (which removes the staging folder), stops it.
+    tally.stopWhen = [owner, &staging] { return closeRequested(owner) || !staging.ready(); };
+    if (!staging.ready()) {
+        ++tally.failures;
+        return true;
+    }
+    copyVolume(screen, staging.path(), tally);
+    if (tally.stopped) {
+        return false;
+    }
+    if (tally.failures != 0) {
+        return true;
+    }
+    if (!waitForVolumeTwo(owner, screen, targetDrive)) {
+        return false;
+    }
+    copyVolume(screen, staging.path(), tally);
+    if (tally.stopped) {
+        return false;
+    }
+    copyCombinedFiles(staging.path(), tally);
+    return true;
 }
 
 } // namespace
@@ -137,11 +230,15 @@ std::string readStartMenuFolder() {
     while (!folder.empty() && folder.back() == '\0') {
         folder.pop_back();
     }
-    return folder;
+    return type == REG_EXPAND_SZ ? expandEnvironmentNames(folder) : folder;
 }
 
 int InstallBothVolumes(HWND owner, const RegistryKey& productKey) {
-    if (platform().ownedMessageBox(owner, kOfferText, kOfferCaption, MB_YESNO) != IDYES) {
+    const int answer = platform().ownedMessageBox(owner, kOfferText, kOfferCaption, MB_YESNO);
+    if (closeRequested(owner)) {
+        return 0;
+    }
+    if (answer != IDYES) {
         recordRefusal(productKey);
         return 0;
     }
@@ -149,32 +246,26 @@ int InstallBothVolumes(HWND owner, const RegistryKey& productKey) {
     if (!drive) {
         return 0;
     }
-    installRoot = installDirectoryOnDrive(*drive);
+    const InstallFolders folders = installFoldersOnDrive(*drive);
+    installRoot = folders.copy;
     platform().ownedMessageBox(owner, kReadyText, kReadyCaption, MB_OK);
-    while (!findVolume(1)) {
-        if (platform().ownedMessageBox(owner, kInsertVolumeOneText, kInsertCaption, MB_OKCANCEL) ==
-            IDCANCEL) {
-            return 0;
-        }
+    if (closeRequested(owner) || !waitForVolumeOne(owner, *drive)) {
+        return 0;
     }
     CopyScreen screen(owner);
+    StagedCopy staging(folders);
     CopyTally tally;
-    copyVolume(screen, tally);
-    if (tally.failures == 0) {
-        screen.ask(kInsertVolumeTwoText, kInsertCaption, MB_OK);
-        while (!findVolume(2)) {
-            screen.ask(kInsertVolumeTwoText, kInsertCaption, MB_OK);
-        }
-        copyVolume(screen, tally);
-        copyCombinedFiles(tally);
+    if (!copyBothVolumes(owner, screen, staging, *drive, tally)) {
+        return 0;
     }
-    if (tally.failures != 0) {
+    if (tally.failures != 0 || !staging.complete()) {
+        staging.discard(); // gone before the box says the course runs from the CD
         screen.ask(kIncompleteText, kIncompleteCaption, MB_OK | MB_ICONEXCLAMATION);
         return 0;
     }
     writeStringValue(productKey, kPathValue, installRoot.c_str());
-    copyProgramToStartMenu();
-    screen.ask(kCompleteText, kCompleteCaption, MB_OK);
+    const std::string completion = completionText(copyProgramToStartMenu());
+    screen.ask(completion.c_str(), kCompleteCaption, MB_OK);
     courseRoot = installRoot + "\\";
     return 1;
 }

@@ -1,11 +1,12 @@
 #include "install/locate_content.h"
 
 #include "ground/messages.h"
+#include "ground/presentation_globals.h"
 #include "ground/content_globals.h"
 #include "install/drive_scan.h"
 #include "install/drive_scan_rules.h"
-#include "install/drive_space.h"
 #include "install/install_rules.h"
+#include "install/install_target.h"
 #include "install/install_volumes.h"
 #include "install/product_key.h"
 #include "platform/platform.h"
@@ -36,9 +37,10 @@ std::optional<std::string> readRecordValue(const RegistryKey& key, const char* n
     return std::string(value);
 }
 
+// A drive with the space, where the copy would write into nothing of the user's.
 bool anyDriveHasSpace() {
     std::vector<std::string> drives;
-    return FindDrivesWithSpace(freeSpaceThreshold, drives);
+    return FindInstallTargets(freeSpaceThreshold, drives);
 }
 
 // The recorded copy counts when it and its program directory exist.
@@ -74,12 +76,21 @@ bool locateThroughRecord(HWND window) {
 
 } // namespace
 
-int LocateContent(HWND window, UINT message, WPARAM, LPARAM) {
+int LocateContent(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_ENDSESSION && wParam) {
+        // The session ends and takes the process with it once this returns: a copy under
+        // way is not left behind.
+        StagedCopy::discardCurrent();
+    }
     if (message != WM_PROCEED || locating) {
         return HandlerNotHandled;
     }
     const LocatingFlag flag;
-    if (locateThroughRecord(window)) {
+    const bool found = locateThroughRecord(window);
+    if (presentationState == ClosingState) {
+        return HandlerEndProgram; // closed during the installation: the program is ending
+    }
+    if (found) {
         return HandlerDone;
     }
     ScanDrivesForContent(courseRoot);

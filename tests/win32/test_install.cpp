@@ -72,29 +72,13 @@ std::vector<std::string> expectedCopy() {
     };
 }
 
-std::vector<std::string> captions(const FakePlatform& fake) {
-    std::vector<std::string> out;
-    for (const RecordedMessageBox& box : fake.messageBoxes) {
-        out.push_back(box.caption);
-    }
-    return out;
-}
-
-class InstallTest : public ProgramTest {
+class InstallTest : public InstallWalkTest {
   protected:
     void SetUp() override {
-        ProgramTest::SetUp();
+        InstallWalkTest::SetUp();
         writeVolumes(temporary);
-        window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 nullptr, nullptr);
-    }
-    void TearDown() override {
-        DestroyWindow(window);
-        ProgramTest::TearDown();
     }
 
-    // Runs the location as the main window does on its WM_PROCEED.
-    int locate() { return LocateContent(window, WM_PROCEED, ProceedBegin, 0); }
     std::string path() { return readRegistryString(kProductKey, "Path"); }
     // A drive selection that picks a row by its text, as a user does.
     void chooseInDialog(const std::string& drive) {
@@ -105,10 +89,6 @@ class InstallTest : public ProgramTest {
             SendDlgItemMessageA(dialog, IDC_DRIVE_OK, BM_CLICK, 0, 0);
         };
     }
-
-    TemporaryDirectory temporary;
-    InstallDrives drives{fake, temporary};
-    HWND window = nullptr;
 };
 
 TEST_F(InstallTest, BothVolumesAreCopiedMergedAndRecorded) {
@@ -135,7 +115,7 @@ TEST_F(InstallTest, BothVolumesAreCopiedMergedAndRecorded) {
     const std::vector<std::string> expectedCaptions = {
         "Installation Opportunity!", "Ready To Start", "Insert CD", "Insert CD", "Insert CD",
         "Installation Complete!"};
-    EXPECT_EQ(captions(fake), expectedCaptions);
+    EXPECT_EQ(boxCaptions(fake), expectedCaptions);
     for (const RecordedMessageBox& box : fake.messageBoxes) {
         EXPECT_EQ(box.owner, window) << box.caption;
     }
@@ -194,30 +174,54 @@ TEST_F(InstallTest, ASecondInstallationReplacesReadOnlyFilesOfTheFirst) {
             SetFileAttributesA((copy + "\\index.dat").c_str(), FILE_ATTRIBUTE_READONLY);
         }
         ASSERT_EQ(locate(), HandlerDone) << installation;
-        EXPECT_EQ(captions(fake).back(), "Installation Complete!") << installation;
+        EXPECT_EQ(boxCaptions(fake).back(), "Installation Complete!") << installation;
         EXPECT_EQ(path(), copy) << installation;
     }
     EXPECT_EQ(treeListing(copy), expectedCopy());
 }
 
-TEST_F(InstallTest, ACopyThatFailedInPartIsNotRecorded) {
+// The target drive's letter comes before the CD's: the copy that failed must not be found
+// by the scan, now or at the next start, and must not be taken for a CD when the user tries
+// again.
+TEST_F(InstallTest, ACopyThatFailedInPartIsNotRecordedNorLeftAndTryingAgainCompletes) {
+    const std::string c = drives.addDrive('C', kRoom);
     const std::string cd = drives.addDrive('D', 0);
-    const std::string e = drives.addDrive('E', kRoom);
     drives.insert(1, cd);
-    // The target holds a file where the copy needs the program directory.
-    temporary.makeDirectory("E/Corpus");
-    temporary.writeFile("E/Corpus/program", "in the way");
+    fake.onMessageBox = [&](const RecordedMessageBox& box) {
+        if (box.text == kInsertVolumeTwoText) {
+            drives.eject(1);
+            drives.insert(2, cd);
+        }
+    };
     fake.messageBoxAnswers = {IDYES};
     fake.dialogs["DriveSelect"] = [](HWND) { return 0; };
+    HeldFile scratched(cd + "Corpus\\Skull\\Slide1\\skull.scp"); // cannot be read
+    ASSERT_TRUE(scratched.held());
 
     EXPECT_EQ(locate(), HandlerDone); // goes on from the CD
 
     const std::vector<std::string> expectedCaptions = {"Installation Opportunity!",
                                                        "Ready To Start", kIncompleteCaption};
-    EXPECT_EQ(captions(fake), expectedCaptions);
+    EXPECT_EQ(boxCaptions(fake), expectedCaptions);
     EXPECT_EQ(fake.messageBoxes.back().owner, window);
     EXPECT_EQ(path(), "<missing>");
     EXPECT_EQ(courseRoot, cd + "Corpus\\");
+    for (const char* left : {"Corpus", "Corpus.new", "Corpus.old"}) {
+        EXPECT_EQ(GetFileAttributesA((c + left).c_str()), INVALID_FILE_ATTRIBUTES) << left;
+    }
+
+    // The next start finds the CD, not a copy; the offer comes again and, with the CD
+    // readable, completes.
+    scratched.release();
+    fake.messageBoxes.clear();
+    fake.messageBoxAnswers = {IDYES};
+    courseRoot = kCourseRootNotFound;
+    EXPECT_EQ(locate(), HandlerDone);
+    EXPECT_EQ(boxCaptions(fake).back(), "Installation Complete!");
+    EXPECT_EQ(treeListing(c + "Corpus"), expectedCopy());
+    EXPECT_EQ(path(), c + "Corpus");
+    EXPECT_EQ(courseRoot, c + "Corpus\\");
+    DeleteFileA((readStartMenuFolder() + "\\CorpusView.exe").c_str());
 }
 
 TEST_F(InstallTest, DecliningIsRecordedAndCancellingRecordsNothing) {
@@ -258,7 +262,7 @@ TEST_F(InstallTest, DecliningIsRecordedAndCancellingRecordsNothing) {
         }
         courseRoot = kCourseRootNotFound;
         const int result = locate();
-        EXPECT_EQ(captions(fake), c.captions) << c.name;
+        EXPECT_EQ(boxCaptions(fake), c.captions) << c.name;
         EXPECT_EQ(path(), c.path) << c.name;
         EXPECT_EQ(readRegistryString(kProductKey, "LastDeclined"), c.lastDeclined) << c.name;
         if (std::string(c.name).find("Volume I") != std::string::npos) {
@@ -281,7 +285,7 @@ TEST_F(InstallTest, DecliningIsRecordedAndCancellingRecordsNothing) {
         fake.messageBoxAnswers = {IDNO};
         fake.date = date;
         EXPECT_EQ(locate(), HandlerDone);
-        EXPECT_EQ(captions(fake).size(), offers ? 1u : 0u) << date.day << ":" << date.month;
+        EXPECT_EQ(boxCaptions(fake).size(), offers ? 1u : 0u) << date.day << ":" << date.month;
     }
     EXPECT_EQ(readRegistryString(kProductKey, "LastDeclined"), "3:1:2027");
 }
@@ -290,7 +294,7 @@ TEST_F(InstallTest, AFailedWriteOfTheRefusalDateIsReported) {
     fake.messageBoxAnswers = {IDNO};
     EXPECT_EQ(InstallBothVolumes(window, RegistryKey()), 0);
     const std::vector<std::string> expectedCaptions = {"Installation Opportunity!", "Error"};
-    EXPECT_EQ(captions(fake), expectedCaptions);
+    EXPECT_EQ(boxCaptions(fake), expectedCaptions);
     EXPECT_EQ(fake.messageBoxes[1].text, "Key Error");
     EXPECT_EQ(fake.messageBoxes[1].owner, nullptr);
 }

@@ -1,5 +1,9 @@
 #include "support/install_drives.h"
 
+#include "ground/messages.h"
+#include "install/install_volumes.h"
+#include "install/locate_content.h"
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -94,6 +98,30 @@ void InstallDrives::updateList() {
     }
 }
 
+void InstallWalkTest::SetUp() {
+    ProgramTest::SetUp();
+    window = CreateWindowExA(0, "STATIC", "owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             nullptr, nullptr);
+}
+
+void InstallWalkTest::TearDown() {
+    DeleteFileA((readStartMenuFolder() + "\\CorpusView.exe").c_str());
+    DestroyWindow(window);
+    ProgramTest::TearDown();
+}
+
+int InstallWalkTest::locate() {
+    return LocateContent(window, WM_PROCEED, ProceedBegin, 0);
+}
+
+std::vector<std::string> boxCaptions(const FakePlatform& fake) {
+    std::vector<std::string> out;
+    for (const RecordedMessageBox& box : fake.messageBoxes) {
+        out.push_back(box.caption);
+    }
+    return out;
+}
+
 std::vector<std::string> treeListing(const std::string& root) {
     std::vector<std::string> out;
     listInto(root, "", out);
@@ -108,4 +136,18 @@ bool anyReadOnly(const std::string& root) {
 void writeWholeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+HeldFile::HeldFile(const std::string& path)
+    : file_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+
+HeldFile::~HeldFile() {
+    release();
+}
+
+void HeldFile::release() {
+    if (file_ != INVALID_HANDLE_VALUE) {
+        CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
+    }
 }
