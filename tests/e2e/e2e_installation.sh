@@ -12,9 +12,8 @@
 # Last, with no content anywhere the program says so and ends. The prefix's drive letters
 # are put back afterwards.
 set -euo pipefail
-exe=$1
-artifacts=$2
-source "$(dirname "$0")/lib.sh"
+source "$(cd "$(dirname "$0")" && pwd)/lib.sh"
+begin_walk "$@"
 
 product='HKLM\Software\ORBANA\CorpusView'
 demo=$demo_course_dir
