@@ -40,20 +40,13 @@ constexpr const char* kUsage =
     "      .bmp or .ppm); --style over-under (the screen, default), anaglyph (red-cyan),\n"
     "      parallel or cross (the views side by side)\n"
     "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n"
+    "  duo depth FILE.duo X Y               the picture's disparity at (X, Y) of the upper\n"
+    "      view, how sure it is, and the disparity a label there needs to stand in front\n"
+    "  duo depth FILE.duo --map OUT         the disparity map of the whole picture\n"
     "  duo --help                           this text\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
     return usageError(err, "duo", kUsage, problem);
-}
-
-std::optional<int> parseInteger(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 struct PackOptions {
@@ -146,6 +139,20 @@ nlohmann::ordered_json viewJson(const DuoView& view) {
 }
 
 } // namespace
+
+int duoUsage(std::ostream& err, const std::string& problem) {
+    return usage(err, problem);
+}
+
+std::optional<int> parseInteger(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
 
 int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string problem;
@@ -298,6 +305,9 @@ int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (args[0] == "unpack") {
         return duoUnpack(args, out, err);
+    }
+    if (args[0] == "depth") {
+        return duoDepth(args, out, err);
     }
     return usage(err, "unknown command " + args[0]);
 }
