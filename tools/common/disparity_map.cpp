@@ -12,6 +12,8 @@ constexpr int kNone = std::numeric_limits<int>::min();
 // A coarse match must beat every match more than two pixels away from it by this much:
 // a repeating pattern (a chessboard) matches itself one period along nearly as well.
 constexpr float kUniqueness = 0.02f;
+// Places the coarse levels give no good match are searched again this far either side.
+constexpr int kNearReach = 48;
 
 GreyImage halved(const GreyImage& g) {
     GreyImage h;
@@ -312,8 +314,21 @@ struct DisparityMeasure::Levels {
     }
 
     DepthSample finest(int x, int y) const {
-        return levels.size() == 1 ? sampleAt(0, x, y, everyDisparity(levels[0]))
-                                  : sampleAt(0, x, y, candidates(0, x, y));
+        if (levels.size() == 1) {
+            return sampleAt(0, x, y, everyDisparity(levels[0]));
+        }
+        const DepthSample s = sampleAt(0, x, y, candidates(0, x, y));
+        if (s.status != DepthStatus::Unmatched) {
+            return s;
+        }
+        // What the coarse levels cannot see (a part narrower than their blocks, at the
+        // view's edge) is searched for here, within kNearReach of the screen.
+        std::vector<int> near;
+        for (int d = -kNearReach; d <= kNearReach; ++d) {
+            near.push_back(d);
+        }
+        const DepthSample again = sampleAt(0, x, y, near);
+        return again.status == DepthStatus::Measured ? again : s;
     }
 };
 

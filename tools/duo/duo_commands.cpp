@@ -168,7 +168,9 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 1;
     }
     out << pair->how << "\n" << report;
-    for (const std::string& warning : packWarnings(pair->left, pair->right, o->placement)) {
+    const Picture& upperEye = o->leftIsUpper ? pair->left : pair->right;
+    const Picture& lowerEye = o->leftIsUpper ? pair->right : pair->left;
+    for (const std::string& warning : packWarnings(upperEye, lowerEye, o->placement)) {
         err << "duo: warning: " << warning << "\n";
     }
     const Picture eyes[2] = {pair->left, pair->right};
@@ -180,6 +182,7 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     const Picture& upper = o->leftIsUpper ? views[0] : views[1];
     const Picture& lower = o->leftIsUpper ? views[1] : views[0];
+
     const std::string& target = o->files.back();
     const std::vector<std::uint8_t> bytes = packDuo(upper, lower, o->bits, o->placement);
     if (!writeFileBytes(target, bytes)) {
