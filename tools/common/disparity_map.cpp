@@ -14,6 +14,9 @@ constexpr int kNone = std::numeric_limits<int>::min();
 constexpr float kUniqueness = 0.02f;
 // Places the coarse levels give no good match are searched again this far either side.
 constexpr int kNearReach = 48;
+// ... and trusted only where they match this well: a search without guidance finds a
+// passable match in weak texture more easily.
+constexpr float kNearMatch = 0.8f;
 
 GreyImage halved(const GreyImage& g) {
     GreyImage h;
@@ -328,7 +331,7 @@ struct DisparityMeasure::Levels {
             near.push_back(d);
         }
         const DepthSample again = sampleAt(0, x, y, near);
-        return again.status == DepthStatus::Measured ? again : s;
+        return again.status == DepthStatus::Measured && again.match >= kNearMatch ? again : s;
     }
 };
 

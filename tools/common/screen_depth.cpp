@@ -4,8 +4,6 @@
 #include <cmath>
 #include <cstdio>
 
-#include "imaging/stereo_composer.h"
-
 namespace {
 
 constexpr int kViewWidth = 1024;
@@ -65,10 +63,10 @@ std::string oneDecimal(double v) {
 
 } // namespace
 
-std::unique_ptr<DisparityMeasure> measureScreenViews(const Picture& screen) {
+std::unique_ptr<DisparityMeasure> measureScreenViews(const Picture& screen, int lowerViewTop) {
     return std::make_unique<DisparityMeasure>(
         greyRegion(screen, 0, 0, kViewWidth, kViewHeight),
-        greyRegion(screen, 0, kLowerViewTop, kViewWidth, kViewHeight), kDuoViewWindow);
+        greyRegion(screen, 0, lowerViewTop, kViewWidth, kViewHeight), kDuoViewWindow);
 }
 
 Picture disparityPicture(const DisparityMap& map, int width, int height) {

@@ -8,9 +8,12 @@
 
 #include "common/disparity_map.h"
 #include "common/picture.h"
+#include "imaging/stereo_composer.h"
 
-// The two views of `screen` (composed with vertical parallax 0), ready to be measured.
-std::unique_ptr<DisparityMeasure> measureScreenViews(const Picture& screen);
+// The two views of `screen` (the lower view's top at `lowerViewTop`: the vertical parallax
+// added to kLowerViewTop), ready to be measured.
+std::unique_ptr<DisparityMeasure> measureScreenViews(const Picture& screen,
+                                                     int lowerViewTop = kLowerViewTop);
 
 // The map as a picture of the view's size: each measured place coloured from blue (the
 // farthest disparity of the map) through green to red (the nearest), the screen's depth

@@ -41,7 +41,8 @@ std::string unmeasuredReason(const DepthSample& s, const MatchWindow& w) {
 int depthAtPoint(const DisparityMeasure& measure, int x, int y, std::ostream& out,
                  std::ostream& err) {
     const DepthAtPoint p = measure.withNeighbours(x, y);
-    const std::string where = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    char where[32];
+    std::snprintf(where, sizeof where, "(%d, %d)", x, y);
     if (p.sample.status != DepthStatus::Measured) {
         err << "duo: " << where
             << " cannot be measured: " << unmeasuredReason(p.sample, measure.window()) << "\n";
@@ -61,14 +62,23 @@ int depthAtPoint(const DisparityMeasure& measure, int x, int y, std::ostream& ou
 } // namespace
 
 int duoDepth(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const bool map = args.size() == 4 && args[2] == "--map";
-    const auto x = args.size() == 4 && !map ? parseInteger(args[2]) : std::nullopt;
-    const auto y = args.size() == 4 && !map ? parseInteger(args[3]) : std::nullopt;
-    if (args.size() != 4 || looksLikeOption(args[1]) || (!map && (!x || !y))) {
+    if (args.size() != 4 || looksLikeOption(args[1])) {
         return duoUsage(err, "depth needs FILE.duo X Y or FILE.duo --map OUT");
     }
-    if (!map && (*x < 0 || *x >= kViewWidth || *y < 0 || *y >= kViewHeight)) {
-        return duoUsage(err, "X takes 0 to 1023 and Y 0 to 363 (the upper view)");
+    const bool map = args[2] == "--map";
+    int x = 0;
+    int y = 0;
+    if (!map) {
+        const std::optional<int> px = parseInteger(args[2]);
+        const std::optional<int> py = parseInteger(args[3]);
+        if (!px.has_value() || !py.has_value()) {
+            return duoUsage(err, "depth needs FILE.duo X Y or FILE.duo --map OUT");
+        }
+        x = px.value();
+        y = py.value();
+        if (x < 0 || x >= kViewWidth || y < 0 || y >= kViewHeight) {
+            return duoUsage(err, "X takes 0 to 1023 and Y 0 to 363 (the upper view)");
+        }
     }
     std::string error;
     const std::optional<Picture> screen = composeDuoScreen(args[1], 0, error);
@@ -78,7 +88,7 @@ int duoDepth(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     const std::unique_ptr<DisparityMeasure> measure = measureScreenViews(*screen);
     if (!map) {
-        return depthAtPoint(*measure, *x, *y, out, err);
+        return depthAtPoint(*measure, x, y, out, err);
     }
     const DisparityMap m = measureDisparityMap(*measure);
     if (!writePictureFile(args[3], disparityPicture(m, kViewWidth, kViewHeight), error)) {
