@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -15,16 +16,23 @@ struct Range {
     int measured = 0;
 };
 
+// The span of the measured disparities that the colours stretch over: from the 2nd to the
+// 98th hundredth, so that a few stray matches do not wash out the rest.
 Range measuredRange(const DisparityMap& map) {
-    Range r;
+    std::vector<float> found;
     for (const DepthSample& s : map.samples) {
-        if (s.status != DepthStatus::Measured) {
-            continue;
+        if (s.status == DepthStatus::Measured) {
+            found.push_back(s.disparity);
         }
-        r.farthest = r.measured == 0 ? s.disparity : std::min(r.farthest, s.disparity);
-        r.nearest = r.measured == 0 ? s.disparity : std::max(r.nearest, s.disparity);
-        ++r.measured;
     }
+    Range r;
+    r.measured = static_cast<int>(found.size());
+    if (found.empty()) {
+        return r;
+    }
+    std::sort(found.begin(), found.end());
+    r.farthest = found[found.size() / 50];
+    r.nearest = found[found.size() - 1 - found.size() / 50];
     return r;
 }
 
@@ -44,7 +52,7 @@ Rgb sampleColour(const DepthSample& s, const Range& r) {
         if (span > 0 && r.farthest < 0 && r.nearest > 0 && std::abs(s.disparity) < 0.5f) {
             return {255, 255, 255};
         }
-        return rampColour(span > 0 ? (s.disparity - r.farthest) / span : 0.5);
+        return rampColour(span > 0 ? std::clamp((s.disparity - r.farthest) / span, 0.0, 1.0) : 0.5);
     }
     case DepthStatus::Flat:
         return {48, 48, 48};

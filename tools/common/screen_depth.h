@@ -16,11 +16,13 @@ std::unique_ptr<DisparityMeasure> measureScreenViews(const Picture& screen,
                                                      int lowerViewTop = kLowerViewTop);
 
 // The map as a picture of the view's size: each measured place coloured from blue (the
-// farthest disparity of the map) through green to red (the nearest), the screen's depth
+// farthest disparity of the map, leaving out the farthest and nearest fiftieth of its
+// places) through green to red (the nearest), the screen's depth
 // (disparity 0) marked white where the map spans it; places too flat to measure dark grey,
 // places that could not be matched black, places whose match lies at the search's limit
 // magenta.
 Picture disparityPicture(const DisparityMap& map, int width, int height);
 
-// "from F (farthest) to N (nearest) over M of T places" for the map's measured places.
+// "from F (farthest) to N (nearest) over M of T places" for the map's measured places
+// (F and N as the colours span them).
 std::string disparityRangeText(const DisparityMap& map);
