@@ -13,12 +13,7 @@ namespace {
 constexpr int kMeasureWidth = 768;
 constexpr int kBlock = 16;
 
-struct Grey {
-    int width = 0;
-    int height = 0;
-    std::vector<float> values;
-    float at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
-};
+using Grey = GreyImage;
 
 // The picture in grey, averaged over `scale` x `scale` squares.
 Grey greyOf(const Picture& picture, int scale) {
