@@ -263,6 +263,15 @@ TEST(PackWarnings, PairsThatCannotMatchAndViewsAtDifferentHeights) {
         ASSERT_EQ(warnings.size(), 1u) << c.what;
         EXPECT_NE(warnings[0].find(c.warning), std::string::npos) << c.what << ": " << warnings[0];
     }
+    // Offsets that correct a pair whose right picture stands 4 rows lower are no fault;
+    // the same offsets the other way make the views disagree.
+    const Picture left = sceneView(1024, 364, false, {-2, 6, 0});
+    const Picture right = sceneView(1024, 364, true, {-2, 6, 4});
+    for (const int lowerY : {-4, 4}) {
+        DuoPlacement placement{};
+        placement.lowerY = lowerY;
+        EXPECT_EQ(packWarnings(left, right, placement).size(), lowerY < 0 ? 0u : 1u) << lowerY;
+    }
     TempDir dir;
     std::string error;
     ASSERT_TRUE(writePictureFile(dir / "l.png", Picture(64, 32), error));

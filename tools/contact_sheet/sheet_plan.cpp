@@ -62,6 +62,7 @@ void describeSlides(const fs::path& root, SheetSeries& series, int mode) {
             line << ": " << p.text;
             slide.checks.push_back(line.str());
         }
+        slide.marks = depthMarks(problems.problems());
     }
 }
 
@@ -71,7 +72,8 @@ SheetSeries seriesAt(const fs::path& dir, const std::string& title) {
     s.path = dir;
     s.title = title.empty() ? s.directory : title;
     for (int n : slideNumbers(dir)) {
-        s.slides.push_back({n, *findEntry(dir, "Slide" + std::to_string(n)), "", {}, {}, {}, {}});
+        s.slides.push_back(
+            {n, *findEntry(dir, "Slide" + std::to_string(n)), "", {}, {}, {}, {}, {}});
     }
     return s;
 }
@@ -90,7 +92,7 @@ std::optional<SheetPlan> planSheet(const fs::path& given, int mode, std::string&
                                       [&](const SheetSlide& x) { return x.number != number; }),
                        s.slides.end());
         if (s.slides.empty()) {
-            s.slides.push_back({number, trimmed, "", {}, {}, {}, {}});
+            s.slides.push_back({number, trimmed, "", {}, {}, {}, {}, {}});
         }
         plan.series.push_back(std::move(s));
     } else if (fs::is_directory(trimmed) && findEntry(trimmed, "Slide1")) {

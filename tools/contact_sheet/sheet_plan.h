@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "contact_sheet/depth_marks.h"
+
 namespace fs = std::filesystem;
 
 struct SheetSlide {
@@ -18,6 +20,7 @@ struct SheetSlide {
     std::vector<std::string> checks;  // coursecheck's findings on the slide
     std::vector<std::string> preview; // what the preview could not show, and its notes
     std::vector<std::string> images;  // final screen, then each wait's, relative to the page
+    std::vector<DepthMark> marks;     // depth conflicts and window findings, for its thumbnail
 };
 
 // A line of the preview that says the slide cannot be shown whole; the others are notes.

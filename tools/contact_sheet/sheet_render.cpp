@@ -34,12 +34,14 @@ std::map<int, std::vector<std::string>> problemsBySlide(const fs::path& errors) 
     return found;
 }
 
-bool makeThumbnail(const fs::path& full, const fs::path& thumb, int width) {
+bool makeThumbnail(const fs::path& full, const fs::path& thumb, int width,
+                   const std::vector<DepthMark>& marks, const std::string& style) {
     std::string error;
-    const auto picture = readPictureFile(full.string(), error);
+    auto picture = readPictureFile(full.string(), error);
     if (!picture || picture->width == 0) {
         return false;
     }
+    drawDepthMarks(*picture, marks, style);
     const int height = std::max(1, picture->height * width / picture->width);
     return writePictureFile(thumb.string(), scaledPicture(*picture, width, height), error);
 }
@@ -95,7 +97,8 @@ bool renderSheet(SheetPlan& plan, const fs::path& outDir, const SheetRendering& 
             if (!fs::exists(full)) {
                 continue;
             }
-            makeThumbnail(full, dir / (stem + "-thumb.jpg"), how.thumbnailWidth);
+            makeThumbnail(full, dir / (stem + "-thumb.jpg"), how.thumbnailWidth, slide.marks,
+                          how.style);
             slide.images.push_back(series.directory + "/" + stem + ".png");
             for (int k = 1; fs::exists(dir / (stem + "-step" + std::to_string(k) + ".png")); ++k) {
                 slide.images.push_back(series.directory + "/" + stem + "-step" + std::to_string(k) +

@@ -221,6 +221,18 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
         }
         return found->second ? &*found->second : nullptr;
     };
+    std::map<std::string, std::optional<PictureDepth>> depths;
+    const auto depthOf = [&](const std::string& imageName) -> const PictureDepth* {
+        auto found = depths.find(imageName);
+        if (found == depths.end()) {
+            const Picture* screen = screenOf(imageName);
+            found = depths
+                        .emplace(imageName, screen ? std::optional(measurePictureDepth(*screen))
+                                                   : std::nullopt)
+                        .first;
+        }
+        return found->second ? &*found->second : nullptr;
+    };
     for (std::size_t m = 0; m < kModes.size(); ++m) {
         const ModeRun& mode = kModes[m];
         std::uint32_t colours[kColourCount];
@@ -238,9 +250,9 @@ void checkSlide(const CheckContext& c, const fs::path& slideDir, const std::stri
         }
         reportReading(out, script, mode.name, reading);
         checkElements(out, slideDir, script, prefix, elements.data(), reading);
-        checkSlideDisplay({mode.name, mode.flags, elements.data(), reading, colours, screenOf},
-                          looks[m],
-                          [&](int line, const std::string& text) { out.add(script, line, text); });
+        checkSlideDisplay(
+            {mode.name, mode.flags, elements.data(), reading, colours, screenOf, depthOf}, looks[m],
+            [&](int line, const std::string& text) { out.add(script, line, text); });
     }
     for (const fs::path& query : out.queryFiles) {
         checkQueryFile(c, query);

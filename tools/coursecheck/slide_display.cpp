@@ -88,6 +88,7 @@ struct DrawnText {
     std::string text;
     ScreenRect upper; // in the upper view
     ScreenRect lower; // in the lower view's own coordinates
+    std::int32_t disparity;
 };
 
 DrawnText drawnText(const SlideElement& e, const FontMeasure& measure) {
@@ -101,7 +102,7 @@ DrawnText drawnText(const SlideElement& e, const FontMeasure& measure) {
     } else {
         box = textBox(e.x, e.y, e.value, length, measure);
     }
-    return {text, upperRect(box), lowerRect(box, 0)};
+    return {text, upperRect(box), lowerRect(box, 0), box.disparity};
 }
 
 std::string contrastText(double contrast) {
@@ -111,11 +112,14 @@ std::string contrastText(double contrast) {
 }
 
 void checkText(const SlideElement& e, int line, const FontMeasure& measure, std::uint32_t colour,
-               const Picture* screen, const std::function<void(int, const std::string&)>& report) {
+               const Picture* screen, const PictureDepth* depth,
+               const std::function<void(int, const std::string&)>& report) {
     const DrawnText drawn = drawnText(e, measure);
     if (drawn.text.empty()) {
         return;
     }
+    checkTextDepth(depth, drawn.text, drawn.upper, drawn.lower, drawn.disparity,
+                   [&](const std::string& text) { report(line, text); });
     const char* upperEdge = edgeCrossed(drawn.upper);
     const char* lowerEdge = edgeCrossed(drawn.lower);
     if (upperEdge != nullptr || lowerEdge != nullptr) {
@@ -201,12 +205,17 @@ void checkSlideDisplay(const SlideDisplayInput& in, CarriedLook& look,
                        const std::function<void(int line, const std::string& text)>& report) {
     checkLastGroup(in, report);
     const Picture* screen = nullptr;
+    const PictureDepth* depth = nullptr;
     for (int i = 1; i <= in.reading.elementCount; ++i) {
         const SlideElement& e = in.elements[i];
         const int line = in.reading.elementLines[static_cast<std::size_t>(i - 1)];
         switch (e.kind) {
         case Image:
             screen = in.screenOf(std::string(textFieldView(e.text)));
+            depth = in.depthOf ? in.depthOf(std::string(textFieldView(e.text))) : nullptr;
+            if (depth != nullptr) {
+                checkPictureWindow(*depth, [&](const std::string& text) { report(line, text); });
+            }
             break;
         case Color:
             if (e.value >= 0 && e.value < kColourCount) {
@@ -223,11 +232,13 @@ void checkSlideDisplay(const SlideDisplayInput& in, CarriedLook& look,
         case Title:
         case Caption:
             checkText(e, line, estimatedArialMeasure(look.textSize, look.textSize * 9 / 10),
-                      look.colour, screen, report);
+                      look.colour, screen, depth, report);
             break;
         case Line:
         case ELine:
             checkLineEnds(e, line, report);
+            checkLineDepth(depth, e.x, e.y, e.value, e.x2, e.y2, e.value2,
+                           [&](const std::string& text) { report(line, text); });
             break;
         default:
             break;

@@ -15,6 +15,7 @@
 #include "ground/mode_flags.h"
 #include "ground/slide_element.h"
 #include "content/slide_reading.h"
+#include "coursecheck/slide_depth.h"
 
 // Texts below this contrast with the picture under them are reported as hard to read.
 constexpr double kLegibleContrast = 3.0;
@@ -50,6 +51,8 @@ struct SlideDisplayInput {
     const std::uint32_t* colours; // the colour table after the reading
     // The composed 1024 x 768 screen of an image base name; none when it cannot be made.
     std::function<const Picture*(const std::string& imageName)> screenOf;
+    // Its measured depth; none when it cannot be made.
+    std::function<const PictureDepth*(const std::string& imageName)> depthOf;
 };
 
 // Reports each finding with the script line of its element; `look` comes in as the previous

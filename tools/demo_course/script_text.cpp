@@ -1,5 +1,7 @@
 #include "demo_course/script_text.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "demo_course/label_placement.h"
@@ -33,12 +35,25 @@ ScriptText& ScriptText::fontSize(int size) {
     return line("Fontsize " + std::to_string(size));
 }
 
+int ScriptText::labelDisparity(const Label& label, const std::string& shown) const {
+    const ScreenPoint at = geometry_.landmark(label.landmark);
+    // Labels float two pixels of disparity in front of what they name, and in front of
+    // whatever surface lies under their box, and near it as far as coursecheck's measuring
+    // block reaches (8 columns and 4 rows).
+    const std::size_t letters =
+        std::max<std::size_t>(2, (shown.empty() ? label.text : shown).size());
+    const int width = static_cast<int>(letters * (fontSize_ * 9 / 10)) + 16;
+    const auto under = geometry_.nearestSurface(
+        at.x + label.dx - width / 2, at.y + label.dy - fontSize_ - 4, width, fontSize_ + 12);
+    const int surface = under ? static_cast<int>(std::ceil(*under)) : at.disparity;
+    return std::max(at.disparity, surface) + 2;
+}
+
 std::string ScriptText::textArguments(const Label& given, const std::string& shown) const {
     const Label label = placed(given);
     const ScreenPoint at = geometry_.landmark(label.landmark);
-    // Labels float two pixels of disparity in front of what they name.
     return (shown.empty() ? label.text : shown) + "," + std::to_string(at.x + label.dx) + " " +
-           std::to_string(at.y + label.dy) + " " + std::to_string(at.disparity + 2);
+           std::to_string(at.y + label.dy) + " " + std::to_string(labelDisparity(label, shown));
 }
 
 std::string ScriptText::lineArguments(const Label& given) const {
@@ -54,9 +69,15 @@ std::string ScriptText::lineArguments(const Label& given) const {
     } else {
         startX += label.dx > 0 ? -halfWidth : halfWidth;
     }
+    // The pointer's end touches the nearest surface around the landmark (as far as
+    // coursecheck's measuring block reaches): a landmark hidden behind another part is
+    // pointed at where the eye meets that part.
+    const auto touched = geometry_.nearestSurface(at.x - 8, at.y - 4, 17, 9);
+    const int end =
+        std::max(at.disparity, touched ? static_cast<int>(std::lround(*touched)) : at.disparity);
     return std::to_string(startX) + " " + std::to_string(startY) + " " +
-           std::to_string(at.disparity + 2) + " " + std::to_string(at.x) + " " +
-           std::to_string(at.y) + " " + std::to_string(at.disparity);
+           std::to_string(labelDisparity(label, "")) + " " + std::to_string(at.x) + " " +
+           std::to_string(at.y) + " " + std::to_string(end);
 }
 
 ScriptText& ScriptText::text(const Label& label, const std::string& shown) {

@@ -50,6 +50,7 @@ class ScriptText {
 
   private:
     Label placed(const Label& label) const;
+    int labelDisparity(const Label& label, const std::string& shown) const;
     std::string textArguments(const Label& label, const std::string& shown) const;
     std::string lineArguments(const Label& label) const;
 

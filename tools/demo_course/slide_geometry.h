@@ -3,6 +3,7 @@
 // offsets included, so that texts and lines sit at the depth of what they name.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "demo_course/anatomy_scenes.h"
@@ -35,6 +36,9 @@ class SlideGeometry {
     // The landmark's place; throws std::out_of_range for an unknown name.
     ScreenPoint landmark(const std::string& name) const;
     ScreenPoint point(Vec3 scenePoint) const;
+    // The disparity of the nearest surface the upper view shows in the rectangle (every
+    // second pixel looked at); none where it shows only the background.
+    std::optional<double> nearestSurface(int left, int top, int width, int height) const;
 
   private:
     const AnatomyModel& model_;

@@ -40,20 +40,13 @@ constexpr const char* kUsage =
     "      .bmp or .ppm); --style over-under (the screen, default), anaglyph (red-cyan),\n"
     "      parallel or cross (the views side by side)\n"
     "  duo unpack FILE.duo UPPER LOWER      the two views as pictures\n"
+    "  duo depth FILE.duo X Y               the picture's disparity at (X, Y) of the upper\n"
+    "      view, how sure it is, and the disparity a label there needs to stand in front\n"
+    "  duo depth FILE.duo --map OUT         the disparity map of the whole picture\n"
     "  duo --help                           this text\n";
 
 int usage(std::ostream& err, const std::string& problem = "") {
     return usageError(err, "duo", kUsage, problem);
-}
-
-std::optional<int> parseInteger(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (ec != std::errc() || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
 }
 
 struct PackOptions {
@@ -147,6 +140,20 @@ nlohmann::ordered_json viewJson(const DuoView& view) {
 
 } // namespace
 
+int duoUsage(std::ostream& err, const std::string& problem) {
+    return usage(err, problem);
+}
+
+std::optional<int> parseInteger(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string problem;
     const std::optional<PackOptions> o = parsePackOptions(args, problem);
@@ -161,7 +168,9 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return 1;
     }
     out << pair->how << "\n" << report;
-    for (const std::string& warning : packWarnings(pair->left, pair->right, o->placement)) {
+    const Picture& upperEye = o->leftIsUpper ? pair->left : pair->right;
+    const Picture& lowerEye = o->leftIsUpper ? pair->right : pair->left;
+    for (const std::string& warning : packWarnings(upperEye, lowerEye, o->placement)) {
         err << "duo: warning: " << warning << "\n";
     }
     const Picture eyes[2] = {pair->left, pair->right};
@@ -173,6 +182,7 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     const Picture& upper = o->leftIsUpper ? views[0] : views[1];
     const Picture& lower = o->leftIsUpper ? views[1] : views[0];
+
     const std::string& target = o->files.back();
     const std::vector<std::uint8_t> bytes = packDuo(upper, lower, o->bits, o->placement);
     if (!writeFileBytes(target, bytes)) {
@@ -298,6 +308,9 @@ int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (args[0] == "unpack") {
         return duoUnpack(args, out, err);
+    }
+    if (args[0] == "depth") {
+        return duoDepth(args, out, err);
     }
     return usage(err, "unknown command " + args[0]);
 }

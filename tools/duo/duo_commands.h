@@ -4,6 +4,7 @@
 // usage) and writes its report to `out` and its complaints to `err`.
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,13 @@ int duoPack(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int duoInfo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int duoCompose(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int duoUnpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// The picture's depth at a point of the upper view, or its map (duo_depth.cpp).
+int duoDepth(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// A whole number written in full; none for anything else.
+std::optional<int> parseInteger(const std::string& text);
+// "duo: problem" and the usage on `err`; exit code 2.
+int duoUsage(std::ostream& err, const std::string& problem);
 
 // Runs the command that args[0] names; the usage text for none or an unknown one.
 int runDuo(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -5,20 +5,15 @@
 #include <cstdlib>
 #include <vector>
 
+#include "common/disparity_map.h"
+
 namespace {
 
 // Pictures are measured at no more than this width, for speed.
 constexpr int kMeasureWidth = 768;
 constexpr int kBlock = 16;
-// Blocks flatter than this (mean absolute deviation in grey levels) carry no disparity.
-constexpr double kMinimumTexture = 4.0;
 
-struct Grey {
-    int width = 0;
-    int height = 0;
-    std::vector<float> values;
-    float at(int x, int y) const { return values[static_cast<std::size_t>(y) * width + x]; }
-};
+using Grey = GreyImage;
 
 // The picture in grey, averaged over `scale` x `scale` squares.
 Grey greyOf(const Picture& picture, int scale) {
@@ -87,56 +82,68 @@ int verticalShiftOf(const Grey& left, const Grey& right) {
     return best;
 }
 
-// Disparities of the textured blocks of the left picture, found in the right picture on
-// the rows `v` lower.
-std::vector<int> blockDisparities(const Grey& left, const Grey& right, int v) {
-    const int range = left.width / 8;
-    std::vector<int> found;
-    for (int by = 0; by + kBlock <= left.height; by += kBlock) {
-        if (by + v < 0 || by + v + kBlock > right.height) {
-            continue;
-        }
-        for (int bx = 0; bx + kBlock <= left.width; bx += kBlock) {
-            float mean = 0;
-            for (int y = 0; y < kBlock; ++y) {
-                for (int x = 0; x < kBlock; ++x) {
-                    mean += left.at(bx + x, by + y);
-                }
+// The rows both pictures show once the right one is moved up by `v` rows, in grey.
+GreyImage overlap(const Grey& g, int firstRow, int rows) {
+    GreyImage out;
+    out.width = g.width;
+    out.height = rows;
+    out.values.assign(g.values.begin() + static_cast<std::ptrdiff_t>(firstRow) * g.width,
+                      g.values.begin() + static_cast<std::ptrdiff_t>(firstRow + rows) * g.width);
+    return out;
+}
+
+struct Disparities {
+    std::vector<int> measured;
+    int atLimit = 0;
+};
+
+// Disparities of the textured places of the left picture, found in the right picture on
+// the rows `v` lower, searched across the whole width (coarse to fine).
+Disparities placeDisparities(const Grey& left, const Grey& right, int v) {
+    const int rows = left.height - std::abs(v);
+    Disparities out;
+    if (rows <= 2 * kSquarePixelWindow.halfHeight + 1) {
+        return out;
+    }
+    const GreyImage l = overlap(left, std::max(0, -v), rows);
+    const GreyImage r = overlap(right, std::max(0, v), rows);
+    const DisparityMeasure measure(l, r, kSquarePixelWindow);
+    // The same measured from the right picture: a match that the right picture's place does
+    // not find back (a repeating pattern matched a period off, noise) is left out.
+    const DisparityMeasure back(r, l, kSquarePixelWindow);
+    const DisparityMap map = measureDisparityMap(measure);
+    for (int j = 0; j < map.rows; ++j) {
+        for (int i = 0; i < map.columns; ++i) {
+            const DepthSample& s = map.cell(i, j);
+            if (s.status == DepthStatus::AtLimit) {
+                ++out.atLimit;
             }
-            mean /= kBlock * kBlock;
-            float texture = 0;
-            for (int y = 0; y < kBlock; ++y) {
-                for (int x = 0; x < kBlock; ++x) {
-                    texture += std::abs(left.at(bx + x, by + y) - mean);
-                }
-            }
-            if (texture / (kBlock * kBlock) < kMinimumTexture) {
+            if (s.status != DepthStatus::Measured) {
                 continue;
             }
-            float bestCost = 1e30f;
-            int best = 0;
-            for (int d = -range; d <= range; ++d) {
-                const int rx = bx - d; // right column = left column - disparity
-                if (rx < 0 || rx + kBlock > right.width) {
-                    continue;
-                }
-                float cost = 0;
-                for (int y = 0; y < kBlock && cost < bestCost; ++y) {
-                    for (int x = 0; x < kBlock; ++x) {
-                        cost += std::abs(left.at(bx + x, by + y) - right.at(rx + x, by + v + y));
-                    }
-                }
-                if (cost < bestCost) {
-                    bestCost = cost;
-                    best = d;
-                }
-            }
-            if (bestCost / (kBlock * kBlock) < texture / (kBlock * kBlock)) {
-                found.push_back(best);
+            const int d = static_cast<int>(std::lround(s.disparity));
+            const DepthSample found = back.at(map.xOf(i) - d, map.yOf(j));
+            if (found.status == DepthStatus::Measured && std::abs(found.disparity + d) <= 1.0f) {
+                out.measured.push_back(d);
             }
         }
     }
-    return found;
+    return out;
+}
+
+// The largest (nearest) or smallest (farthest) disparity of the sorted `d` that at least
+// 2 % of the values (three at least) lie within two pixels of; the median when none does.
+int clusterEnd(const std::vector<int>& d, bool nearest) {
+    const std::size_t needed = std::max<std::size_t>(3, d.size() / 50);
+    for (std::size_t k = 0; k < d.size(); ++k) {
+        const int v = nearest ? d[d.size() - 1 - k] : d[k];
+        const auto from = std::lower_bound(d.begin(), d.end(), v - 2);
+        const auto to = std::upper_bound(d.begin(), d.end(), v + 2);
+        if (static_cast<std::size_t>(to - from) >= needed) {
+            return v;
+        }
+    }
+    return d[d.size() / 2];
 }
 
 } // namespace
@@ -151,18 +158,19 @@ StereoAlignment measureAlignment(const Picture& left, const Picture& right) {
         return a;
     }
     const int v = verticalShiftOf(l, r);
-    std::vector<int> d = blockDisparities(l, r, v);
+    Disparities found = placeDisparities(l, r, v);
+    std::vector<int>& d = found.measured;
     a.verticalShift = v * scale;
     a.blocksMatched = static_cast<int>(d.size());
+    a.blocksAtLimit = found.atLimit;
     if (d.empty()) {
         return a;
     }
     std::sort(d.begin(), d.end());
-    // The nearest and farthest parts that at least 1 % of the blocks (two at least) show:
-    // one mismatched block does not set the depth of the scene.
-    const std::size_t margin = std::min(d.size() - 1, std::max<std::size_t>(1, d.size() / 100));
-    a.nearestDisparity = d[d.size() - 1 - margin] * scale;
-    a.farthestDisparity = d[margin] * scale;
+    // The nearest and farthest parts that at least 2 % of the blocks (three at least) show
+    // within two pixels: stray matches scatter, a part of the scene gathers.
+    a.nearestDisparity = clusterEnd(d, true) * scale;
+    a.farthestDisparity = clusterEnd(d, false) * scale;
     return a;
 }
 
@@ -198,6 +206,10 @@ std::string alignmentReport(const StereoAlignment& m, int horizontalShift) {
     out += "align: disparities from " + std::to_string(m.farthestDisparity) + " (farthest) to " +
            std::to_string(m.nearestDisparity) + " (nearest) pixels over " +
            std::to_string(m.blocksMatched) + " blocks\n";
+    if (m.blocksAtLimit > 0) {
+        out += "align: " + std::to_string(m.blocksAtLimit) +
+               " blocks matched only at the picture's edge, where the search ends: left out\n";
+    }
     out += "align: the right picture moved " + std::to_string(horizontalShift) +
            " columns to the right: the nearest part now sits at the screen, the farthest " +
            std::to_string(m.nearestDisparity - m.farthestDisparity) + " pixels behind it\n";

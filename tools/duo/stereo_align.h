@@ -14,6 +14,7 @@ struct StereoAlignment {
     int nearestDisparity = 0;  // of the nearest part of the scene
     int farthestDisparity = 0; // of the farthest part
     int blocksMatched = 0;     // textured blocks whose disparity was found
+    int blocksAtLimit = 0;     // blocks whose best match lies at the picture's edge
 };
 
 // Measures both pictures (of equal size) of a pair.

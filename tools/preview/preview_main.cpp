@@ -12,6 +12,7 @@
 #include "common/author_paths.h"
 #include "common/command_line.h"
 #include "common/picture_files.h"
+#include "common/screen_depth.h"
 #include "common/stereo_styles.h"
 #include "preview/preview_player.h"
 
@@ -29,6 +30,9 @@ constexpr const char* kUsage =
     "  --groups             also the screen at each wait: OUT-stepK.png (each click in\n"
     "                       Lecture and Quiz flow, each Delay in Tutorial flow, each\n"
     "                       question's panel)\n"
+    "  --depth-map          also the disparity of the final screen, texts and lines with the\n"
+    "                       picture: OUT-depth.png (red nearest, blue farthest; as duo depth\n"
+    "                       --map)\n"
     "The slides of the series before it are played first, as the program plays them, so\n"
     "that colours and text sizes set earlier are in force. Exit status 1 when a slide\n"
     "cannot be shown whole (no script, a script cut short, a picture that is no DUO file,\n"
@@ -38,6 +42,7 @@ struct Options {
     PreviewSettings settings;
     StereoStyle style = StereoStyle::OverUnder;
     bool series = false;
+    bool depthMap = false;
     std::vector<std::string> paths;
 };
 
@@ -48,6 +53,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& problem)
         const std::string v = i + 1 < argc ? argv[i + 1] : "";
         if (a == "--groups") {
             o.settings.keepStops = true;
+        } else if (a == "--depth-map") {
+            o.depthMap = true;
         } else if (a == "--series") {
             o.series = true;
         } else if (a == "--mode") {
@@ -132,6 +139,13 @@ bool writeScreens(const SlideScreens& shown, const std::string& base, const Opti
     for (std::size_t k = 0; written && k < shown.stops.size(); ++k) {
         written = writePictureFile(outputName(base, static_cast<int>(k) + 1),
                                    styledScreen(shown.stops[k], top, o.style), error);
+    }
+    if (written && o.depthMap) {
+        const std::size_t dot = base.find_last_of('.');
+        const std::string name =
+            (dot == std::string::npos ? base : base.substr(0, dot)) + "-depth.png";
+        const DisparityMap map = measureDisparityMap(*measureScreenViews(shown.final, top));
+        written = writePictureFile(name, disparityPicture(map, 1024, 364), error);
     }
     if (!written) {
         std::fprintf(stderr, "slide-preview: %s\n", error.c_str());
