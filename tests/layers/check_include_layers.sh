@@ -42,11 +42,9 @@ done < <(grep -rnE '^#include "[a-z_]+/' src --include='*.h' --include='*.cpp' -
 # No circles between the pieces of the program and of the tools either: a piece (a header
 # and its source file) that includes another may not be included by it, however
 # indirectly. tsort names the pieces of each circle it finds.
-circles=$(for file in $(find src tools -name '*.h' -o -name '*.cpp'); do
-  from=$(sed -E 's#^(src|tools)/##; s#\.(h|cpp)$##' <<<"$file")
-  grep -oE '^#include "[^"]+\.h"' "$file" | sed -E 's/#include "//; s/\.h"$//' |
-    while read -r to; do [ "$to" = "$from" ] || echo "$from $to"; done
-done | tsort 2>&1 >/dev/null || true)
+circles=$(grep -rE '^#include "[^"]+\.h"' src tools --include='*.h' --include='*.cpp' |
+  sed -E 's#^(src|tools)/([^:]+)\.(h|cpp):\#include "([^"]+)\.h".*#\2 \4#' |
+  awk '$1 != $2' | tsort 2>&1 >/dev/null || true)
 if [ -n "$circles" ]; then
   echo "$circles"
   upward=$((upward + 1))

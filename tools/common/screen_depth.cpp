@@ -5,10 +5,11 @@
 #include <cstdio>
 #include <vector>
 
+#include "ground/screen_geometry.h"
+
 namespace {
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kViewWidth = kScreenWidth;
 
 struct Range {
     float farthest = 0;

@@ -1,12 +1,12 @@
 #include "common/stereo_styles.h"
+#include "ground/screen_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kViewWidth = kScreenWidth; // a view is as wide as the screen
 
 constexpr float kDuboisLeft[3][3] = {
     {0.437f, 0.449f, 0.164f}, {-0.062f, -0.062f, -0.024f}, {-0.048f, -0.050f, -0.017f}};

@@ -1,4 +1,5 @@
 #include "coursecheck/slide_depth.h"
+#include "ground/screen_geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,7 @@
 
 namespace {
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kViewWidth = kScreenWidth; // a view is as wide as the screen
 // How far in from the frame's edge the picture is looked at for the stereo window.
 constexpr int kEdgeZone = 40;
 // Places that must agree before a part of the picture counts.

@@ -1,4 +1,5 @@
 #include "coursecheck/slide_display.h"
+#include "ground/screen_geometry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,7 @@
 
 namespace {
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kViewWidth = kScreenWidth; // a view is as wide as the screen
 constexpr int kTitleBaseline = 20;
 constexpr int kCaptionBaseline = 37;
 // The title and caption fonts of the program: "Arial" 18 x 15 and 15 x 13.

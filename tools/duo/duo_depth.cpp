@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "common/command_line.h"
+#include "ground/screen_geometry.h"
 #include "common/picture_files.h"
 #include "common/screen_depth.h"
 #include "duo/duo_commands.h"
@@ -11,8 +12,7 @@
 
 namespace {
 
-constexpr int kViewWidth = 1024;
-constexpr int kViewHeight = 364;
+constexpr int kViewWidth = kScreenWidth; // a view is as wide as the screen
 
 std::string decimal(double v, const char* format = "%.1f") {
     char buffer[32];
