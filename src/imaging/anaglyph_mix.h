@@ -15,3 +15,7 @@
 // rounded to the nearest integer (halves away from zero) and clamped to 0 to 255. The sums
 // are exact (the weights are whole thousandths), looked up per channel value.
 std::uint32_t anaglyphMix(std::uint32_t left, std::uint32_t right);
+
+// The same for `count` pixels of a row.
+void anaglyphMixRow(const std::uint32_t* left, const std::uint32_t* right, std::uint32_t* out,
+                    int count);

@@ -66,9 +66,7 @@ void convertStereoRows(const ViewingConversion& conversion,
         const std::uint32_t* right = rowOf(sources.right);
         switch (conversion.method) {
         case ViewingMethod::Anaglyph:
-            for (int c = 0; c < kWidth; ++c) {
-                out[c] = anaglyphMix(left[c], right[c]);
-            }
+            anaglyphMixRow(left, right, out, kWidth);
             break;
         case ViewingMethod::SideBySide:
             for (int c = 0; c < kHalfWidth; ++c) {
