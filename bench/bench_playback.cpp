@@ -87,29 +87,17 @@ void startSlide(HWND window, int slide) {
     SendMessageA(window, WM_PROCEED, ProceedNextSlide, 0); // reads it, posts the Image
 }
 
-// Waits until what was drawn on the display or the window is on the screen: a look at the
-// empty queue hands the window's face to the screen, and a read from the display is
-// answered after everything sent before it.
-void settle() {
-    GdiFlush();
-    MSG none;
-    PeekMessageA(&none, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
-    const HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    GetPixel(display, 0, 0);
-    DeleteDC(display);
-}
-
 // From a click on slide 1's picture to its next group drawn and on the screen.
 double clickToScreenMs(HWND window, int runs) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         startSlide(window, 1);
         pump();
-        settle();
+        settleOnScreen();
         const double t0 = nowMs();
         SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
         pump();
-        settle();
+        settleOnScreen();
         times.push_back(nowMs() - t0);
     }
     return median(times);
@@ -123,7 +111,7 @@ double wholeFrameMs(int runs) {
         SetPixel(screenDC, 0, 767, GetPixel(screenDC, 0, 767));
         const double t0 = nowMs();
         presentStereoFrame();
-        settle();
+        settleOnScreen();
         times.push_back(nowMs() - t0);
     }
     return median(times);

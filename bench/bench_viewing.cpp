@@ -33,18 +33,6 @@ void drawBusyPicture(HDC dc) {
     }
 }
 
-// Waits until what was drawn on the window is on the screen: a look at the empty queue hands
-// the window's face to the screen (Wine copies window surfaces then), and a read from the
-// display is answered after everything sent before it.
-void settle() {
-    GdiFlush();
-    MSG none;
-    PeekMessageA(&none, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
-    const HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-    GetPixel(display, 0, 0);
-    DeleteDC(display);
-}
-
 // A pixel at the top and one at the bottom: the frame counts as drawn over every row.
 void touchEveryRow() {
     SetPixel(screenDC, 0, 0, GetPixel(screenDC, 0, 0));
@@ -59,7 +47,7 @@ double blitAlone(HWND window) {
         const HDC dc = GetDC(window);
         BitBlt(dc, 0, 0, 1024, 768, screenDC, 0, 0, SRCCOPY);
         ReleaseDC(window, dc);
-        settle();
+        settleOnScreen();
         times.push_back(nowMs() - t0);
     }
     return median(times);
@@ -71,7 +59,7 @@ double presentWhole() {
         touchEveryRow();
         const double t0 = nowMs();
         presentStereoFrame();
-        settle();
+        settleOnScreen();
         times.push_back(nowMs() - t0);
     }
     return median(times);

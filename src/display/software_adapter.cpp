@@ -1,6 +1,7 @@
 #include "display/software_adapter.h"
 
 #include "display/display_globals.h"
+#include "imaging/stereo_image_pixels.h"
 #include "platform/window_faces.h"
 
 #include <span>
@@ -16,13 +17,7 @@ class PixelFrame {
         if (dc_ != nullptr) {
             return true;
         }
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kScreenWidth;
-        info.bmiHeader.biHeight = -kScreenHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO info = topDownInfo(kScreenWidth, kScreenHeight);
         void* bits = nullptr;
         bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         dc_ = CreateCompatibleDC(nullptr);
