@@ -2,6 +2,9 @@
 //  - from the WM_PROCEED of an "Image" element to the picture on the screen, and from a
 //    click to the next group of elements drawn, each against loading the same DUO file
 //    alone (LoadStereoImage, then DeleteObject);
+//  - the same click in each viewing method, against the adapter method's click plus one
+//    whole frame converted and put on the window (the software methods draw into a frame
+//    in memory and show it before the program waits);
 //  - the GDI objects and the private memory the program holds after each slide of a
 //    series shown through to its end, which must not grow from slide to slide, and
 //    whether every picture a slide replaced is gone (GetObjectType 0).
@@ -27,6 +30,8 @@
 #include "ground/program_resources.h"
 #include "ground/content_globals.h"
 #include "display/display_globals.h"
+#include "display/software_adapter.h"
+#include "display/stereo_switch.h"
 #include "imaging/dib_pixels.h"
 #include "imaging/duo_format.h"
 #include "imaging/stereo_image.h"
@@ -80,6 +85,64 @@ void startSlide(HWND window, int slide) {
     presentationState = PresentingState;
     currentSlide = slide - 1;
     SendMessageA(window, WM_PROCEED, ProceedNextSlide, 0); // reads it, posts the Image
+}
+
+// From a click on slide 1's picture to its next group drawn and on the screen.
+double clickToScreenMs(HWND window, int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        startSlide(window, 1);
+        pump();
+        settleOnScreen();
+        const double t0 = nowMs();
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        pump();
+        settleOnScreen();
+        times.push_back(nowMs() - t0);
+    }
+    return median(times);
+}
+
+// The whole frame converted and put on the window.
+double wholeFrameMs(int runs) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        SetPixel(screenDC, 0, 0, GetPixel(screenDC, 0, 0)); // every row counts as drawn
+        SetPixel(screenDC, 0, 767, GetPixel(screenDC, 0, 767));
+        const double t0 = nowMs();
+        presentStereoFrame();
+        settleOnScreen();
+        times.push_back(nowMs() - t0);
+    }
+    return median(times);
+}
+
+// The click in each viewing method; true when every software method's click costs at
+// most the adapter's plus one frame.
+bool compareViewingMethods(HWND window, int runs) {
+    SetWindowPos(window, HWND_TOP, 0, 0, 1024, 768, SWP_SHOWWINDOW);
+    setViewingWindow(window);
+    pump();
+    viewingChoice = {};
+    const double adapterClick = clickToScreenMs(window, runs);
+    std::printf("\nviewing method  click to the screen  frame   adapter click + frame  ratio\n");
+    std::printf("%-14s  %16.2f ms\n", "adapter", adapterClick);
+    bool met = true;
+    for (const ViewingMethod method : {ViewingMethod::Anaglyph, ViewingMethod::TopBottom,
+                                       ViewingMethod::SideBySide, ViewingMethod::Mono}) {
+        viewingChoice = {method, false};
+        StereoSwitch(StereoOn);
+        const double click = clickToScreenMs(window, runs);
+        const double frame = wholeFrameMs(runs);
+        StereoSwitch(StereoOff);
+        const double ratio = click / (adapterClick + frame);
+        met = met && ratio <= 1.0;
+        std::printf("%-14s  %16.2f ms  %5.2f ms  %13.2f ms  %12.2f\n", viewingMethodName(method),
+                    click, frame, adapterClick + frame, ratio);
+    }
+    viewingChoice = {};
+    releaseStereoFrame();
+    return met;
 }
 
 } // namespace
@@ -136,6 +199,8 @@ int main(int argc, char** argv) {
     std::printf("click to the next group      %7.2f ms  ratio %.2f\n", median(clickMs),
                 median(clickMs) / load);
 
+    const bool viewingMet = compareViewingMethods(window, runs);
+
     // Memory after each slide of the series, shown through to its end.
     std::printf("\nslide  GDI objects  next GDI slot  pagefile KiB  previous picture released\n");
     startSlide(window, 1);
@@ -161,5 +226,5 @@ int main(int argc, char** argv) {
     const bool flat = notGrowing(perSlide);
     std::printf("GDI objects %s from slide to slide; every replaced picture %s\n",
                 flat ? "not growing" : "GROWING", allReleased ? "released" : "NOT released");
-    return flat && allReleased ? 0 : 1;
+    return flat && allReleased && viewingMet ? 0 : 1;
 }

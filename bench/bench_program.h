@@ -28,6 +28,18 @@ inline void pump() {
     GdiFlush();
 }
 
+// Waits until what was drawn on the display or a window is on the screen: a look at the
+// empty queue hands the windows' faces to the screen (Wine copies window surfaces then), and
+// a read from the display is answered after everything sent before it.
+inline void settleOnScreen() {
+    GdiFlush();
+    MSG none;
+    PeekMessageA(&none, nullptr, WM_APP + 0x3FFF, WM_APP + 0x3FFF, PM_NOREMOVE);
+    const HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+    GetPixel(display, 0, 0);
+    DeleteDC(display);
+}
+
 inline void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<long>(bytes.size()));
 }

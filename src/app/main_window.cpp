@@ -5,12 +5,11 @@
 #include "ground/presentation_globals.h"
 #include "app/single_copy.h"
 #include "app/state_handlers.h"
+#include "display/software_adapter.h"
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // A close request takes the closing path in every state, before any handler sees it.
-    if (message == WM_CLOSE) {
-        return handleCloseRequest(window);
-    }
+namespace {
+
+LRESULT dispatchToState(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (presentationState) {
     case StartState:
         return startStateMessage(window, message, wParam, lParam);
@@ -31,6 +30,23 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     default:
         return badStateMessage(window, message, wParam, lParam);
     }
+}
+
+} // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A close request takes the closing path in every state, before any handler sees it.
+    if (message == WM_CLOSE) {
+        return handleCloseRequest(window);
+    }
+    // While a software method shows the frame, the window's face is the converted frame.
+    if (message == WM_PAINT && paintStereoFrame(window)) {
+        return 0;
+    }
+    const LRESULT result = dispatchToState(window, message, wParam, lParam);
+    // What the message drew reaches the screen before the program waits again.
+    presentStereoFrameWhenIdle();
+    return result;
 }
 
 ATOM registerMainWindowClass(HINSTANCE instance) {

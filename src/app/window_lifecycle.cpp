@@ -9,11 +9,13 @@
 #include "ground/content_globals.h"
 #include "display/display_checks.h"
 #include "display/display_globals.h"
+#include "display/software_adapter.h"
 #include "display/stereo_switch.h"
 #include "imaging/bitmap_primitives.h"
 #include "platform/platform.h"
 
 LRESULT createMainWindowContents(HWND window) {
+    setViewingWindow(window);
     if (CheckDisplayEnvironment(courseRoot) == 0) {
         beginClosingAfterFailedStart(window);
         return 0;
@@ -38,6 +40,7 @@ LRESULT createMainWindowContents(HWND window) {
 
 void shutdownProgram() {
     deletePointerBuffers();
+    releaseStereoFrame(); // screenDC is the display again
     if (screenDC != nullptr) {
         DeleteDC(screenDC);
         screenDC = nullptr;

@@ -8,6 +8,7 @@
 #include "display/alignment_screen.h"
 #include "display/calibration_rules.h"
 #include "display/display_globals.h"
+#include "display/software_adapter.h"
 #include "display/stereo_switch.h"
 #include "imaging/bitmap_primitives.h"
 #include "platform/platform.h"
@@ -72,6 +73,11 @@ int checkStoredCorrection(HWND window) {
             verticalParallax = storedCorrection(text);
         }
         lowerImageTop = verticalParallax + kLowerImageTopBase;
+        return HandlerDone;
+    }
+    // The test and the alignment are for the hardware adapter: a software method has
+    // nothing to test and nothing to align, and stores nothing.
+    if (softwareViewing()) {
         return HandlerDone;
     }
     ClearScreen(screenDC);

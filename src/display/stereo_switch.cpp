@@ -3,6 +3,7 @@
 #include "display/stereo_switch.h"
 
 #include "display/display_globals.h"
+#include "display/software_adapter.h"
 #include "display/switch_code.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
@@ -128,9 +129,17 @@ void loadSwitchCodeSettings() {
 void StereoSwitch(int action) {
     switch (action) {
     case StereoOff:
+        if (softwareViewing()) {
+            switchSoftwareAdapter(false); // no hardware reads the codes
+            break;
+        }
         drawSwitchCode(screenDC, offCode(switchCodeSettings, screenGeometry));
         break;
     case StereoOn:
+        if (softwareViewing()) {
+            switchSoftwareAdapter(true);
+            break;
+        }
         drawSwitchCode(screenDC, onCode(switchCodeSettings, screenGeometry));
         break;
     case StereoLoadSettings:

@@ -78,10 +78,12 @@ constexpr int ChooserToContents = 0;
 constexpr int ChooserSlideBase = 100;
 
 // What the program returns: 0 after a normal end (Quit, a close request), 1 when it could
-// not start (no content, a failed display check, a calibration declined or failed).
+// not start (no content, a failed display check, a calibration declined or failed), 2 when
+// the command line names an unknown viewing method.
 enum ExitCode : int {
     ExitNormal = 0,
     ExitStartFailed = 1,
+    ExitUnknownViewing = 2,
 };
 
 // The program's version, compared with the registry and shown by the intro dialog.

@@ -1,7 +1,5 @@
 #include "imaging/stereo_image_pixels.h"
 
-namespace {
-
 BITMAPINFO topDownInfo(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -12,8 +10,6 @@ BITMAPINFO topDownInfo(int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
-
-} // namespace
 
 HBITMAP bitmapFromPixels(HDC dc, const PixelImage& image) {
     // One call makes the compatible bitmap and converts the pixels into it (measured under

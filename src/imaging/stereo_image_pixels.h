@@ -6,6 +6,9 @@
 
 #include "imaging/pixel_image.h"
 
+// The header of a top-down 32-bit DIB: pixels 0x00RRGGBB, row 0 first.
+BITMAPINFO topDownInfo(int width, int height);
+
 // A bitmap compatible with `dc` holding the image; nullptr when it cannot be made.
 HBITMAP bitmapFromPixels(HDC dc, const PixelImage& image);
 

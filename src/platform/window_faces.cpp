@@ -59,7 +59,20 @@ void presentFaces() {
 
 } // namespace
 
+namespace {
+
+void (*framePresenter)() = nullptr;
+
+} // namespace
+
+void setFramePresenter(void (*present)()) {
+    framePresenter = present;
+}
+
 void finishDrawing() {
+    if (framePresenter != nullptr) {
+        framePresenter();
+    }
     GdiFlush();
     const HDC display = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
     if (display != nullptr) {

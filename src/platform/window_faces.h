@@ -16,6 +16,11 @@
 // only after everything sent before it.
 void finishDrawing();
 
+// A presenter that puts what was drawn in memory on its window (the software adapter's).
+// finishDrawing runs it first, so that the picture is on the window before anything is
+// drawn over it and before a message box waits for the user.
+void setFramePresenter(void (*present)());
+
 // Puts the face of `window` (with its controls) and every face that this thread's windows
 // owe the screen on the screen now. Call it before drawing over a window that has just
 // been shown or uncovered; what is drawn afterwards is not covered by their painting.

@@ -1,37 +1,25 @@
 #include "common/stereo_styles.h"
 #include "ground/screen_geometry.h"
 
-#include <algorithm>
-#include <cmath>
+#include "imaging/anaglyph_mix.h"
+
+#include <cstdint>
 
 namespace {
 
 constexpr int kViewWidth = kScreenWidth; // a view is as wide as the screen
 
-constexpr float kDuboisLeft[3][3] = {
-    {0.437f, 0.449f, 0.164f}, {-0.062f, -0.062f, -0.024f}, {-0.048f, -0.050f, -0.017f}};
-constexpr float kDuboisRight[3][3] = {
-    {-0.011f, -0.032f, -0.007f}, {0.377f, 0.761f, 0.009f}, {-0.026f, -0.093f, 1.234f}};
-
 Rgb viewPixel(const Picture& screen, int x, int y, int top) {
     return screen.contains(x, top + y) ? screen.at(x, top + y) : Rgb{};
 }
 
-std::uint8_t clampedChannel(float v) {
-    return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
-}
-
+// The program's own red-cyan mix, so that a preview shows what the program shows.
 Rgb dubois(Rgb left, Rgb right) {
-    const float l[3] = {float(left.red), float(left.green), float(left.blue)};
-    const float r[3] = {float(right.red), float(right.green), float(right.blue)};
-    float out[3];
-    for (int c = 0; c < 3; ++c) {
-        out[c] = 0;
-        for (int k = 0; k < 3; ++k) {
-            out[c] += kDuboisLeft[c][k] * l[k] + kDuboisRight[c][k] * r[k];
-        }
-    }
-    return {clampedChannel(out[0]), clampedChannel(out[1]), clampedChannel(out[2])};
+    const auto word = [](Rgb c) {
+        return std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue;
+    };
+    const std::uint32_t mixed = anaglyphMix(word(left), word(right));
+    return {std::uint8_t(mixed >> 16), std::uint8_t(mixed >> 8), std::uint8_t(mixed)};
 }
 
 } // namespace

@@ -21,9 +21,5 @@ const char* stereoStyleName(StereoStyle style);
 // (1024 x 728) and the side-by-side pair (2048 x 728) repeat each row to keep the
 // proportions a viewer sees; the over/under style is the screen unchanged.
 //
-// The anaglyph mixes colours with Dubois' least-squares matrices for red-cyan glasses:
-// they were fitted to the filters' transmission so that each eye sees as little of the
-// other view as possible (little ghosting) while keeping most colour; the reds of anatomy
-// pictures survive better than in a grey anaglyph, and without the rivalry between the
-// eyes that a plain colour anaglyph gives to saturated reds.
+// The anaglyph mixes colours as the program's anaglyph viewing does (imaging/anaglyph_mix.h).
 Picture styledScreen(const Picture& screen, int lowerImageTop, StereoStyle style);
