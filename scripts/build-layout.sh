@@ -18,6 +18,8 @@ program_exe="$wine_build_dir/CorpusView.exe"
 preview_exe="$wine_build_dir/tools/slide-preview.exe"
 native_tools_dir="$build_layout_root/build/native/tools"
 duo_tool="$native_tools_dir/duo"
+# The end-to-end walks' converter of an adapter screen into a viewing method's screen.
+conversion="$build_layout_root/build/native/tests/screen-conversion"
 demo_course_dir="$build_layout_root/build/native/demo-course"
 
 # The registry view ("32" or "64") that a Windows program file sees: a 32-bit program's

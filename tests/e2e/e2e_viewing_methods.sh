@@ -16,7 +16,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 start_walk_on_course_copy "$@"
-conversion="$here/../../build/native/tests/screen-conversion"
 skull="$course/Corpus/Skull"
 shots=$(mktemp -d)
 trap 'rm -rf "$course" "$shots"' EXIT
@@ -155,8 +154,8 @@ wait_for_exit $program 30
 expect_equal "exit code after Alt+F4" 0 "$program_status"
 expect_screen "the desktop is as it was" "$shots/desktop.png" 5
 expect_equal "Viewing" "anaglyph" "$(registry_value 'HKLM\Software\ORBANA\Lectern' 'Viewing')"
-check "no calibration was stored" \
-  sh -c "! wine reg query 'HKLM\\Software\\ORBANA\\Vertical Parallax' /reg:${CORPUS_REGISTRY_VIEW:-32} </dev/null >/dev/null 2>&1"
+no_calibration_stored() { ! program_reg query 'HKLM\Software\ORBANA\Vertical Parallax' >/dev/null 2>&1; }
+check "no calibration was stored" no_calibration_stored
 
 echo "== side-by-side, and a question"
 start_with /VIEW SIDE-BY-SIDE
