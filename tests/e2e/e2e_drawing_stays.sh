@@ -50,19 +50,6 @@ cp "$work/helplect.bmp" "$work/helpauto.bmp" "$program/"
 check "the help pictures are 8-bit" test "$(od -An -tu2 -j28 -N2 "$work/helplect.bmp" | tr -d ' ')" = 8
 
 # --- checks ------------------------------------------------------------------------
-# The whole screen is the reference but for the rectangles given (at most `seconds` to
-# get there).
-expect_screen() { # description, reference, seconds, rectangles...
-  local description=$1 reference=$2 seconds=$3
-  shift 3
-  if wait_for_screen "$reference" "$seconds" "$@"; then
-    echo "ok: $description"
-  else
-    echo "FAIL: $description ($(differing_except "$reference" "$@") pixels differ)"
-    failures=$((failures + 1))
-    screenshot "$artifacts/failed-$(date +%s%N).png"
-  fi
-}
 
 # Waits for the message box of that caption, notes where it stands (box_region as
 # WxH+X+Y) and answers OK.

@@ -35,17 +35,6 @@ start_with() { # arguments of the program...
   run_with "$@"
   wait_for_program_window "CorpusView" 30
 }
-expect_screen() { # description, reference, seconds, rectangles left out...
-  local description=$1 reference=$2 seconds=$3
-  shift 3
-  if wait_for_screen "$reference" "$seconds" "$@"; then
-    echo "ok: $description"
-  else
-    echo "FAIL: $description ($(differing_except "$reference" "$@") pixels differ)"
-    failures=$((failures + 1))
-    screenshot "$artifacts/failed-$(basename "$reference")"
-  fi
-}
 # The frontal bone's line drawn at the second click, (388,108)-(516,112) in the upper view
 # and (379,512)-(509,516) in the lower: a sloped line may step one pixel apart where Wine's
 # X11 display draws it by the X server's rule and the memory frame by Windows' rule (as the
@@ -172,6 +161,34 @@ sleep 1
 xdotool mousemove 512 200 click 1
 expect_two_clicks "$shots/sbs-expected-slide1-two-clicks.png" "${line_boxes_side_by_side[@]}"
 screenshot "$artifacts/side-by-side-slide1-two-clicks.png"
+
+echo "== the stereo pointer side by side: shown after Up and a move, its depth changed by Up"
+# A slide begins with the pointer hidden; Up shows it at the next mouse move, one step in
+# step deeper. At (600, 250) its copies cover view columns 600 to 631 (the lower one as
+# many columns further right as its depth) and rows 250 to 281: output columns 300 to 315
+# of the left half and 812 to 830 of the right half, rows 527 to 593.
+pointer_left="24x77+296+522"
+pointer_right="30x77+804+522"
+pixels_changed() { # before, after, region WxH+X+Y
+  convert "$1" "$2" -compose difference -composite -crop "$3" +repage -threshold 0 \
+    -format "%[fx:int(mean*w*h+0.5)]" info:
+}
+xdotool key Up
+xdotool mousemove 600 250
+sleep 1
+screenshot "$shots/pointer-depth1.png"
+before="$artifacts/side-by-side-slide1-two-clicks.png"
+check "the pointer shows for the left eye" \
+  test "$(pixels_changed "$before" "$shots/pointer-depth1.png" "$pointer_left")" -gt 20
+check "and for the right eye" \
+  test "$(pixels_changed "$before" "$shots/pointer-depth1.png" "$pointer_right")" -gt 20
+xdotool key Up Up Up Up
+sleep 1
+screenshot "$artifacts/side-by-side-pointer-depth5.png"
+check "four steps nearer, the left eye's copy stays" \
+  test "$(pixels_changed "$shots/pointer-depth1.png" "$artifacts/side-by-side-pointer-depth5.png" "$pointer_left")" -eq 0
+check "and the right eye's copy moves" \
+  test "$(pixels_changed "$shots/pointer-depth1.png" "$artifacts/side-by-side-pointer-depth5.png" "$pointer_right")" -gt 0
 
 query="$skull/Slide6/lower.qer"
 read -r _ left top right bottom _ < <(sed -n 1p "$query" | tr -d '\r')

@@ -290,6 +290,20 @@ wait_for_screen() { # reference, seconds, rectangles...
   return 1
 }
 
+# Checks that the whole screen becomes the reference but for the rectangles given, within
+# `seconds`; a failure keeps the screen it saw.
+expect_screen() { # description, reference, seconds, rectangles left out...
+  local description=$1 reference=$2 seconds=$3
+  shift 3
+  if wait_for_screen "$reference" "$seconds" "$@"; then
+    echo "ok: $description"
+  else
+    echo "FAIL: $description ($(differing_except "$reference" "$@") pixels differ)"
+    failures=$((failures + 1))
+    screenshot "$artifacts/failed-$(date +%s%N)-$(basename "$reference")"
+  fi
+}
+
 # Lecture Mode shows the stereo pointer where the mouse stands, in both views; a mouse
 # move reaches the program whenever a dialog or a box leaves the mouse over its window.
 # `park_pointer` moves the mouse to (512, 200), so that the pointer's 32 x 32 squares are
