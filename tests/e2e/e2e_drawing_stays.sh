@@ -4,7 +4,7 @@
 # demo course whose Skull series has pictures bright to every corner and band edge and
 # bright help pictures, written here. One run of the program walks through: the first
 # picture after the table of contents, compared whole; the help picture of each mode
-# opened ten times, each time checked a second after Help; "Image Load Error" over the
+# opened six times, each time checked a second after Help; "Image Load Error" over the
 # help dialog; a slide with a script typo ("Script File Error") over a bright picture;
 # "Obsolete file warning!" in the middle of a slide.
 #
@@ -98,10 +98,10 @@ expect_screen "slide 1 is the composed bright picture, the pointer aside" \
   "$artifacts/bright-composed.png" 20 "${pointer_squares[@]}"
 screenshot "$artifacts/01-lecture-slide1.png"
 
-echo "== Lecture: the help picture ten times"
+echo "== Lecture: the help picture six times"
 xdotool key n
 sleep 1.5
-open_help_repeatedly "$work/helplect.bmp.png" 10
+open_help_repeatedly "$work/helplect.bmp.png" 6
 
 echo "== Image Load Error over the help dialog"
 convert "$work/helplect.bmp" -type TrueColor -compress None BMP3:"$program/helplect.bmp"
@@ -127,14 +127,14 @@ expect_screen "after OK slide 2 is its whole picture, the pointer aside" \
   "$artifacts/bright2-composed.png" 10 "${pointer_squares[@]}"
 screenshot "$artifacts/03-after-script-error.png"
 
-echo "== Tutorial: the help picture ten times"
+echo "== Tutorial: the help picture six times"
 back_to_contents
 begin_in_mode Tutorial
 expect_screen "Tutorial slide 1 is the composed bright picture" \
   "$artifacts/bright-composed.png" 20
 xdotool key n
 sleep 1.5
-open_help_repeatedly "$work/helpauto.bmp.png" 10
+open_help_repeatedly "$work/helpauto.bmp.png" 6
 
 echo "== Obsolete file warning! in the middle of a slide"
 xdotool mousemove 370 140 click 1 # slide 3
