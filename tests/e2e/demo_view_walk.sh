@@ -22,11 +22,7 @@ view_args=(/view "$method")
 convert -size 1024x768 xc:black -fill white -draw "rectangle 512,200 543,231" \
   -draw "rectangle 512,604 543,635" -draw "rectangle 388,108 516,112" \
   -draw "rectangle 379,512 509,516" "$artifacts/mask-adapter.png"
-converted() { # in, out
-  convert "$1" -depth 8 rgb:- | "$conversion" "$method" 404 $swap |
-    convert -size 1024x768 -depth 8 rgb:- "$2"
-}
-converted "$artifacts/mask-adapter.png" "$artifacts/mask-converted.png"
+converted "$method" "$artifacts/mask-adapter.png" "$artifacts/mask-converted.png" $swap
 convert "$artifacts/mask-converted.png" -threshold 0 "$artifacts/mask.png"
 # Pixels of the screen differing from a reference outside the mask.
 differing_outside_mask() { # reference
@@ -77,7 +73,7 @@ echo "== $method: slide 1 and two clicks, each the adapter's screen converted"
 begin_in_mode Lecture
 park_pointer
 for step in slide1 slide1-click1 slide1-click2; do
-  converted "$artifacts/adapter-$step.png" "$artifacts/expected-$step.png"
+  converted "$method" "$artifacts/adapter-$step.png" "$artifacts/expected-$step.png" $swap
   [ "$step" = slide1 ] || { xdotool mousemove 512 200 click 1; }
   check_within 20 "$step is the $method screen of the adapter's" \
     matches_outside_mask "$artifacts/expected-$step.png"

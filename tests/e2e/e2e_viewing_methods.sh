@@ -22,11 +22,6 @@ trap 'rm -rf "$course" "$shots"' EXIT
 # Slide 2 gets a typo: the "Script File Error" box shows in the middle of a presentation.
 printf 'Imagee typo\r\n' >>"$(ls "$skull"/Slide2/*.scp | head -1)"
 
-# The screen a method shows for the adapter's screen `in` (lower view from row 404).
-converted() { # method, in, out
-  convert "$2" -depth 8 rgb:- | "$conversion" "$1" 404 |
-    convert -size 1024x768 -depth 8 rgb:- "$3"
-}
 run_with() { # arguments of the program...
   (cd "$course" && exec wine "$exe" "$@" </dev/null >/dev/null 2>&1) &
   program=$!

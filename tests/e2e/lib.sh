@@ -290,6 +290,13 @@ wait_for_screen() { # reference, seconds, rectangles...
   return 1
 }
 
+# The screen a viewing method shows for the adapter's screen `in` (its lower view from row
+# 404), with the eyes exchanged when "swap" follows.
+converted() { # method, in, out, [swap]
+  convert "$2" -depth 8 rgb:- | "$conversion" "$1" 404 ${4:-} |
+    convert -size 1024x768 -depth 8 rgb:- "$3"
+}
+
 # Checks that the whole screen becomes the reference but for the rectangles given, within
 # `seconds`; a failure keeps the screen it saw.
 expect_screen() { # description, reference, seconds, rectangles left out...
