@@ -43,6 +43,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (message == WM_PAINT && paintStereoFrame(window)) {
         return 0;
     }
+    if (message == WM_TIMER && presentOnFrameTimer(window, wParam)) {
+        return 0;
+    }
     const LRESULT result = dispatchToState(window, message, wParam, lParam);
     // What the message drew reaches the screen before the program waits again.
     presentStereoFrameWhenIdle();

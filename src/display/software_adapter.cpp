@@ -1,6 +1,7 @@
 #include "display/software_adapter.h"
 
 #include "display/display_globals.h"
+#include "ground/messages.h"
 #include "imaging/stereo_image_pixels.h"
 #include "platform/window_faces.h"
 
@@ -67,7 +68,8 @@ struct SoftwareAdapter {
     PixelFrame frame;      // what the program draws while 3D is on
     PixelFrame output;     // the frame converted for the viewer
     bool on = false;
-    bool wholeFrameDue = false; // the whole frame is to be shown (just switched on)
+    bool wholeFrameDue = false;   // the whole frame is to be shown (just switched on)
+    bool presentTimerSet = false; // FramePresentTimer runs: the frame is shown when it fires
 };
 
 SoftwareAdapter adapter;
@@ -215,10 +217,30 @@ void presentStereoFrame() {
 }
 
 void presentStereoFrameWhenIdle() {
-    if (adapter.on &&
-        HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_TIMER)) == 0) {
-        presentStereoFrame();
+    if (!adapter.on) {
+        return;
     }
+    if (HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_TIMER)) == 0) {
+        presentStereoFrame();
+    } else if (!adapter.presentTimerSet && adapter.window != nullptr) {
+        // Set once, not renewed by each busy message, so that a steady stream of them
+        // cannot keep putting the frame off.
+        adapter.presentTimerSet =
+            SetTimer(adapter.window, FramePresentTimer, USER_TIMER_MINIMUM, nullptr) != 0;
+        if (!adapter.presentTimerSet) {
+            presentStereoFrame(); // no timer to come back with: shown now
+        }
+    }
+}
+
+bool presentOnFrameTimer(HWND window, WPARAM timer) {
+    if (timer != FramePresentTimer) {
+        return false;
+    }
+    KillTimer(window, FramePresentTimer);
+    adapter.presentTimerSet = false;
+    presentStereoFrame();
+    return true;
 }
 
 bool paintStereoFrame(HWND window) {

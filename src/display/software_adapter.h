@@ -34,7 +34,11 @@ void presentStereoFrame();
 
 // The same once the thread has no message waiting (called after each message the main
 // window handles): what a group of messages drew reaches the screen once, before the wait.
+// While messages wait, FramePresentTimer is set, so that the frame is shown even when what
+// waited never reaches the window (a mouse move the system drops).
 void presentStereoFrameWhenIdle();
+// The main window's WM_TIMER: true, with the frame shown, when it is FramePresentTimer.
+bool presentOnFrameTimer(HWND window, WPARAM timer);
 
 // WM_PAINT of the main window while the frame is shown: paints the whole converted frame.
 // False while 3D is off or in the adapter method (the message is not handled here).

@@ -39,11 +39,12 @@ enum CalibrationStep : int {
 
 // Window timers (no callback; handled as WM_TIMER).
 enum TimerId : unsigned {
-    DelayTimer = 1,       // main window: a slide's "Delay"
-    ColourTestTimer = 1,  // main window: the calibration's 10-second colour test
-    IntroPromptTimer = 1, // intro dialog: the 30-second prompt
-    QuizCloseTimer = 10,  // quiz: "Correct!" or "Try Later." shown, then the question closes
-    QuizRetryTimer = 11,  // quiz: "Try Again." shown, then the question again
+    DelayTimer = 1,         // main window: a slide's "Delay"
+    ColourTestTimer = 1,    // main window: the calibration's 10-second colour test
+    IntroPromptTimer = 1,   // intro dialog: the 30-second prompt
+    QuizCloseTimer = 10,    // quiz: "Correct!" or "Try Later." shown, then the question closes
+    QuizRetryTimer = 11,    // quiz: "Try Again." shown, then the question again
+    FramePresentTimer = 20, // main window: the software method's frame shown after a busy queue
 };
 
 // Results of the handler states' procedures (calibration, content location).
